@@ -1,0 +1,65 @@
+// The window classes the library registers when it is attached.  Rows are
+// registered in this order; a class added later takes its place in the table.
+#include "controls/icondraw.h"
+#include "controls/spin.h"
+#include "frame/module.h"
+
+namespace rz {
+namespace {
+
+enum class Background { Face, None, White };
+
+struct ClassRow {
+    const char *name;
+    WNDPROC proc;
+    UINT style;
+    int windowExtra;
+    WORD icon;  // icon resource of the library, 0 for none
+    Background background;
+};
+
+constexpr UINT kControlStyle = CS_GLOBALCLASS | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+constexpr UINT kPaneStyle = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
+
+const ClassRow kClassRows[] = {
+    {REZORE32_SPINCLASS, SpinCtlWndFn, kControlStyle, kSpinExtraBytes, 0, Background::Face},
+    {REZORE32_BORDERCLASS, BorderCtlWndFn, kControlStyle, 0, 0, Background::Face},
+    {REZORE32_ICONDRAWCLASS, IconDrawCtlWndFn, kPaneStyle, kIconDrawExtraBytes, REZORE32_IDI_EMBLEM,
+     Background::Face},
+};
+
+HBRUSH BackgroundBrush(Background background, HBRUSH face) {
+    switch (background) {
+    case Background::Face: return face;
+    case Background::White: return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    case Background::None: break;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+BOOL RegisterControlClasses(HINSTANCE instance) {
+    HBRUSH face = FaceClassBrush();
+    WNDCLASSA wc = {};
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    for (const ClassRow &row : kClassRows) {
+        wc.lpszClassName = row.name;
+        wc.lpfnWndProc = row.proc;
+        wc.style = row.style;
+        wc.cbWndExtra = row.windowExtra;
+        wc.hIcon = row.icon ? LoadIconA(instance, MAKEINTRESOURCEA(row.icon)) : nullptr;
+        wc.hbrBackground = BackgroundBrush(row.background, face);
+        if (!RegisterClassA(&wc))
+            return FALSE;
+    }
+    return TRUE;
+}
+
+void UnregisterControlClasses(HINSTANCE instance) {
+    for (const ClassRow &row : kClassRows)
+        UnregisterClassA(row.name, instance);
+}
+
+}  // namespace rz

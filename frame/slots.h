@@ -1,0 +1,29 @@
+// Typed access to the fixed byte indices of a window's extra bytes, where
+// every control keeps its record.
+#pragma once
+
+#include <windows.h>
+
+namespace rz {
+
+// A 32-bit slot at a fixed byte index.
+struct LongSlot {
+    int index;
+};
+
+inline LONG GetSlot(HWND hwnd, LongSlot slot) { return GetWindowLongA(hwnd, slot.index); }
+inline void SetSlot(HWND hwnd, LongSlot slot, LONG value) { SetWindowLongA(hwnd, slot.index, value); }
+
+// USER and GDI handles are significant in 32 bits even on Win64: a handle
+// slot keeps the handle truncated and gives it back sign-extended.
+template <class Handle>
+Handle GetHandleSlot(HWND hwnd, LongSlot slot) {
+    return reinterpret_cast<Handle>(static_cast<LONG_PTR>(GetSlot(hwnd, slot)));
+}
+
+template <class Handle>
+void SetHandleSlot(HWND hwnd, LongSlot slot, Handle handle) {
+    SetSlot(hwnd, slot, static_cast<LONG>(reinterpret_cast<LONG_PTR>(handle)));
+}
+
+}  // namespace rz
