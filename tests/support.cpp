@@ -1,0 +1,174 @@
+#include "tests/support.h"
+
+namespace rzt {
+
+bool Win95Mode() { return GetOSPlatform() == VER_PLATFORM_WIN32_WINDOWS; }
+
+COLORREF FaceColour() { return Win95Mode() ? GetSysColor(COLOR_3DFACE) : RGB(192, 192, 192); }
+
+// ---------------------------------------------------------------- parent
+namespace {
+const char kParentClass[] = "RzTestParent";
+
+void RegisterParentClass(WNDPROC proc) {
+    WNDCLASSA wc = {};
+    if (GetClassInfoA(GetModuleHandleA(nullptr), kParentClass, &wc))
+        return;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = kParentClass;
+    wc.cbWndExtra = sizeof(LONG_PTR);
+    RegisterClassA(&wc);
+}
+}  // namespace
+
+RecordingParent::RecordingParent(int x, int y, int w, int h, bool visible) {
+    RegisterParentClass(Proc);
+    hwnd_ = CreateWindowExA(0, kParentClass, "parent", WS_POPUP | (visible ? WS_VISIBLE : 0), x, y, w, h, nullptr,
+                            nullptr, GetModuleHandleA(nullptr), this);
+    Pump();
+}
+
+RecordingParent::~RecordingParent() {
+    SetWindowLongPtrA(hwnd_, 0, 0);
+    DestroyWindow(hwnd_);
+    Pump();
+}
+
+std::vector<Sent> RecordingParent::Commands() const {
+    std::vector<Sent> out;
+    for (const Sent &s : sent)
+        if (s.msg == WM_COMMAND)
+            out.push_back(s);
+    return out;
+}
+
+LRESULT CALLBACK RecordingParent::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto *cs = reinterpret_cast<CREATESTRUCTA *>(lParam);
+        SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
+    auto *self = reinterpret_cast<RecordingParent *>(GetWindowLongPtrA(hwnd, 0));
+    if (self) {
+        switch (msg) {
+        case WM_COMMAND:
+        case SPIN_LBUTTONDBLCLK:
+        case SPIN_RBUTTONDBLCLK:
+        case ICON_QUERYICON:
+            self->sent.push_back({msg, wParam, lParam, GetTickCount()});
+            break;
+        default:
+            break;
+        }
+        if (msg == ICON_QUERYICON)
+            return reinterpret_cast<LRESULT>(self->answerQueryIcon);
+        if (msg == SPIN_LBUTTONDBLCLK || msg == SPIN_RBUTTONDBLCLK)
+            return self->answerDoubleClick;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+HWND CreateChild(HWND parent, const char *cls, DWORD style, int x, int y, int w, int h, int id) {
+    HWND hwnd = CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    Pump();
+    return hwnd;
+}
+
+void Pump(DWORD ms) {
+    const DWORD end = GetTickCount() + ms;
+    do {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&m);
+            DispatchMessageA(&m);
+        }
+        if (ms)
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}
+
+// ---------------------------------------------------------------- pixels
+Canvas::Canvas(int w, int h, COLORREF fill) : w_(w), h_(h) {
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bits_ = static_cast<DWORD *>(bits);
+    old_ = static_cast<HBITMAP>(SelectObject(dc_, bitmap_));
+    Fill(fill);
+}
+
+Canvas::~Canvas() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+COLORREF Canvas::At(int x, int y) const {
+    GdiFlush();
+    DWORD p = bits_[y * w_ + x];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+void Canvas::Fill(COLORREF c) {
+    GdiFlush();
+    DWORD p = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+    for (int i = 0; i < w_ * h_; ++i)
+        bits_[i] = p;
+}
+
+void Snapshot(HWND hwnd, Canvas &canvas) {
+    HDC dc = GetDC(hwnd);
+    BitBlt(canvas.dc(), 0, 0, canvas.width(), canvas.height(), dc, 0, 0, SRCCOPY);
+    ReleaseDC(hwnd, dc);
+}
+
+std::vector<std::string> Grid(const Canvas &c, const std::vector<Legend> &legend, int x0, int y0, int w, int h) {
+    if (w < 0)
+        w = c.width() - x0;
+    if (h < 0)
+        h = c.height() - y0;
+    std::vector<std::string> rows;
+    for (int y = y0; y < y0 + h; ++y) {
+        std::string row;
+        for (int x = x0; x < x0 + w; ++x) {
+            char ch = '?';
+            for (const Legend &l : legend)
+                if (l.colour == c.At(x, y)) {
+                    ch = l.ch;
+                    break;
+                }
+            row += ch;
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::string Join(const std::vector<std::string> &rows) {
+    std::string s = "\n";
+    for (const std::string &r : rows)
+        s += r + "\n";
+    return s;
+}
+
+DcState::DcState(HDC dc)
+    : pen(GetCurrentObject(dc, OBJ_PEN)), brush(GetCurrentObject(dc, OBJ_BRUSH)),
+      bitmap(GetCurrentObject(dc, OBJ_BITMAP)), font(GetCurrentObject(dc, OBJ_FONT)), mapMode(GetMapMode(dc)),
+      bkMode(GetBkMode(dc)), rop2(GetROP2(dc)), text(GetTextColor(dc)), bk(GetBkColor(dc)) {}
+
+bool DcState::operator==(const DcState &o) const {
+    return pen == o.pen && brush == o.brush && bitmap == o.bitmap && font == o.font && mapMode == o.mapMode &&
+           bkMode == o.bkMode && rop2 == o.rop2 && text == o.text && bk == o.bk;
+}
+
+}  // namespace rzt

@@ -1,0 +1,100 @@
+// Shared pieces of the window tests: a parent window that records what it
+// is sent, a 32-bit canvas to draw into, pixel grids and message pumping.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "rezore32.h"
+
+namespace rzt {
+
+// True when the process runs as Windows 95 (GetVersionExA platform 1).
+bool Win95Mode();
+
+// Colour of the library's faces on this platform.
+COLORREF FaceColour();
+
+// ---------------------------------------------------------------- parent
+struct Sent {
+    UINT msg;
+    WPARAM wParam;
+    LPARAM lParam;
+    DWORD tick;  // GetTickCount when it arrived
+    bool operator==(const Sent &o) const { return msg == o.msg && wParam == o.wParam && lParam == o.lParam; }
+};
+
+// A visible top-level window that records WM_COMMAND, the spin's
+// double-click pair and ICON_QUERYICON, and answers them as told.
+class RecordingParent {
+public:
+    explicit RecordingParent(int x = 40, int y = 40, int w = 300, int h = 200, bool visible = true);
+    ~RecordingParent();
+    HWND hwnd() const { return hwnd_; }
+    operator HWND() const { return hwnd_; }
+
+    std::vector<Sent> sent;          // in arrival order
+    HICON answerQueryIcon = nullptr; // ICON_QUERYICON answer
+    LRESULT answerDoubleClick = 0;   // answer to SPIN_xBUTTONDBLCLK
+
+    std::vector<Sent> Commands() const;  // only the WM_COMMANDs
+
+private:
+    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+    HWND hwnd_;
+};
+
+// Child control of one of our classes.
+HWND CreateChild(HWND parent, const char *cls, DWORD style, int x, int y, int w, int h, int id = 100);
+
+// Dispatches the thread's pending messages for about `ms` milliseconds.
+void Pump(DWORD ms = 0);
+
+// ---------------------------------------------------------------- pixels
+// A 32-bit top-down DIB section selected into a memory DC.
+class Canvas {
+public:
+    Canvas(int w, int h, COLORREF fill);
+    ~Canvas();
+    HDC dc() const { return dc_; }
+    int width() const { return w_; }
+    int height() const { return h_; }
+    COLORREF At(int x, int y) const;
+    void Fill(COLORREF c);
+
+private:
+    int w_, h_;
+    HDC dc_;
+    HBITMAP bitmap_, old_;
+    DWORD *bits_;
+};
+
+// Reads a window's client pixels through its DC into a canvas.
+void Snapshot(HWND hwnd, Canvas &canvas);
+
+// A picture as text, one character a pixel, one string a row: each
+// colour is looked up in `legend` ({colour, char}); others become '?'.
+struct Legend {
+    COLORREF colour;
+    char ch;
+};
+std::vector<std::string> Grid(const Canvas &c, const std::vector<Legend> &legend, int x0 = 0, int y0 = 0,
+                              int w = -1, int h = -1);
+std::string Join(const std::vector<std::string> &rows);
+
+// The system's bevel colours.
+inline COLORREF Light() { return GetSysColor(COLOR_3DHILIGHT); }
+inline COLORREF Dark() { return GetSysColor(COLOR_3DSHADOW); }
+
+// State of a DC that drawing functions must leave as they found it.
+struct DcState {
+    explicit DcState(HDC dc);
+    HGDIOBJ pen, brush, bitmap, font;
+    int mapMode, bkMode, rop2;
+    COLORREF text, bk;
+    bool operator==(const DcState &o) const;
+};
+
+}  // namespace rzt

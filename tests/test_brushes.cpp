@@ -1,0 +1,73 @@
+// Platform test, shared brushes, IsScrollBar and the parent notification.
+#include <gtest/gtest.h>
+
+#include "tests/support.h"
+
+namespace {
+
+COLORREF BrushColour(HBRUSH brush) {
+    LOGBRUSH lb = {};
+    EXPECT_EQ(GetObjectA(brush, sizeof(lb), &lb), static_cast<int>(sizeof(lb)));
+    EXPECT_EQ(lb.lbStyle, static_cast<UINT>(BS_SOLID));
+    return lb.lbColor;
+}
+
+TEST(Brushes, PlatformIsAskedEachTime) {
+    OSVERSIONINFOA info = {};
+    info.dwOSVersionInfoSize = sizeof(info);
+    ASSERT_TRUE(GetVersionExA(&info));
+    EXPECT_EQ(GetOSPlatform(), static_cast<int>(info.dwPlatformId));
+}
+
+TEST(Brushes, ColoursFollowThePlatform) {
+    COLORREF face = rzt::Win95Mode() ? GetSysColor(COLOR_3DFACE) : RGB(192, 192, 192);
+    COLORREF shadow = rzt::Win95Mode() ? GetSysColor(COLOR_3DSHADOW) : RGB(128, 128, 128);
+    EXPECT_EQ(BrushColour(Get3DFaceBrush()), face);
+    EXPECT_EQ(BrushColour(Get3DShadowBrush()), shadow);
+    // Wine's face colour is not the fixed grey, so the two paths differ.
+    EXPECT_NE(GetSysColor(COLOR_3DFACE), RGB(192, 192, 192));
+}
+
+// WM_SYSCOLORCHANGE to any control refreshes the brushes: Windows 95 keeps
+// them while the colours are unchanged, other platforms always replace them.
+TEST(Brushes, SysColorChangeRefresh) {
+    HWND spin = CreateWindowExA(0, REZORE32_SPINCLASS, "", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(spin, nullptr);
+    HBRUSH face = Get3DFaceBrush(), shadow = Get3DShadowBrush();
+    SendMessageA(spin, WM_SYSCOLORCHANGE, 0, 0);
+    if (rzt::Win95Mode()) {
+        EXPECT_EQ(Get3DFaceBrush(), face);
+        EXPECT_EQ(Get3DShadowBrush(), shadow);
+    } else {
+        // The old handles are deleted (or their slot reused by the new brush).
+        EXPECT_TRUE(GetObjectType(face) == 0 || Get3DFaceBrush() == face);
+        EXPECT_TRUE(GetObjectType(shadow) == 0 || Get3DShadowBrush() == shadow);
+        EXPECT_EQ(BrushColour(Get3DFaceBrush()), RGB(192, 192, 192));
+    }
+    EXPECT_NE(GetObjectType(Get3DFaceBrush()), 0u);
+    EXPECT_NE(GetObjectType(Get3DShadowBrush()), 0u);
+    DestroyWindow(spin);
+}
+
+TEST(Brushes, IsScrollBarLooksAtTheHighWordOnly) {
+    HWND v = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VSCROLL, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    HWND plain = CreateWindowExA(0, "Static", "", WS_POPUP | SS_CENTER, 0, 0, 50, 50, nullptr, nullptr, nullptr,
+                                 nullptr);
+    EXPECT_EQ(IsScrollBar(v, WS_VSCROLL), TRUE);
+    EXPECT_EQ(IsScrollBar(v, WS_HSCROLL), FALSE);
+    EXPECT_EQ(IsScrollBar(v, WS_VSCROLL | WS_HSCROLL), TRUE);
+    EXPECT_EQ(IsScrollBar(plain, WS_VSCROLL), FALSE);
+    EXPECT_EQ(IsScrollBar(plain, SS_CENTER), FALSE);  // low-word bits never count
+    EXPECT_EQ(IsScrollBar(nullptr, WS_VSCROLL), FALSE);
+    DestroyWindow(v);
+    DestroyWindow(plain);
+}
+
+TEST(Brushes, NotifyWithoutParentIsHarmless) {
+    HWND spin = CreateWindowExA(0, REZORE32_SPINCLASS, "", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(SendMessageA(spin, SPIN_SETPOS, 5, SPINN_UP), 0);
+    EXPECT_EQ(SendMessageA(spin, SPIN_GETPOS, 0, 0), 5);
+    DestroyWindow(spin);
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+// The window classes registered at attach, as GetClassInfoA reports them.
+#include <gtest/gtest.h>
+
+#include "tests/support.h"
+
+namespace {
+
+struct ClassRow {
+    const char *name;
+    const char *proc;  // exported window procedure
+    UINT style;
+    int windowExtra;
+    bool icon;
+};
+
+constexpr UINT kControl = CS_GLOBALCLASS | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+constexpr UINT kPane = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
+
+const ClassRow kRows[] = {
+    {"NbSpin!+", "SpinCtlWndFn", kControl, 20, false},
+    {"NbBorder!+", "BorderCtlWndFn", kControl, 0, false},
+    {"NbIconDraw!+", "IconDrawCtlWndFn", kPane, 8, true},
+};
+
+HMODULE Dll() { return GetModuleHandleA("REZORE32.DLL"); }
+
+TEST(ClassTable, RowsAsRegistered) {
+    HBRUSH face = rzt::Win95Mode() ? reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_3DFACE + 1))
+                                   : static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    for (const ClassRow &row : kRows) {
+        SCOPED_TRACE(row.name);
+        WNDCLASSA wc = {};
+        ASSERT_TRUE(GetClassInfoA(Dll(), row.name, &wc));
+        EXPECT_EQ(wc.style, row.style);
+        EXPECT_EQ(wc.cbWndExtra, row.windowExtra);
+        EXPECT_EQ(wc.cbClsExtra, 0);
+        EXPECT_EQ(wc.hbrBackground, face);
+        EXPECT_EQ(wc.hCursor, LoadCursorA(nullptr, IDC_ARROW));
+        EXPECT_EQ(wc.hInstance, Dll());
+        EXPECT_EQ(wc.lpszMenuName, nullptr);
+        EXPECT_EQ(wc.hIcon != nullptr, row.icon);
+        EXPECT_EQ(reinterpret_cast<void *>(wc.lpfnWndProc), reinterpret_cast<void *>(GetProcAddress(Dll(), row.proc)));
+    }
+}
+
+TEST(ClassTable, GlobalClassesServeOtherModules) {
+    // Applications create the controls with their own instance handle.
+    for (const ClassRow &row : kRows) {
+        HWND hwnd = CreateWindowExA(0, row.name, "", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+        EXPECT_NE(hwnd, nullptr) << row.name;
+        DestroyWindow(hwnd);
+    }
+}
+
+TEST(ClassTable, IconDrawClassIconIsTheEmblem) {
+    WNDCLASSA wc = {};
+    ASSERT_TRUE(GetClassInfoA(Dll(), REZORE32_ICONDRAWCLASS, &wc));
+    EXPECT_EQ(wc.hIcon, LoadIconA(Dll(), MAKEINTRESOURCEA(REZORE32_IDI_EMBLEM)));
+}
+
+}  // namespace

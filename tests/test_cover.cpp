@@ -1,0 +1,114 @@
+// CoverWindow and PaintCoverWindow: face, texture and edge bevel.
+#include <gtest/gtest.h>
+
+#include "tests/support.h"
+
+namespace {
+
+const COLORREF kPaper = RGB(10, 120, 250);
+const COLORREF kWhite = RGB(255, 255, 255);
+
+// A hidden window whose client area is exactly w x h.
+class CoverTest : public testing::Test {
+protected:
+    HWND Window(int w, int h) {
+        hwnd_ = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, w, h, nullptr, nullptr, nullptr, nullptr);
+        return hwnd_;
+    }
+    void TearDown() override { DestroyWindow(hwnd_); }
+    HWND hwnd_ = nullptr;
+};
+
+TEST_F(CoverTest, FaceAndOneRaisedRing) {
+    rzt::Canvas c(100, 50, kPaper);
+    rzt::DcState before(c.dc());
+    CoverWindow(Window(100, 50), c.dc(), 1, TRUE, COVER_NOPATTERN);
+    EXPECT_TRUE(rzt::DcState(c.dc()) == before);
+    const COLORREF light = rzt::Light(), dark = rzt::Dark(), face = rzt::FaceColour();
+    for (int x = 0; x < 100; ++x) {
+        EXPECT_EQ(c.At(x, 0), x == 99 ? dark : light) << x;
+        EXPECT_EQ(c.At(x, 49), x == 0 ? light : dark) << x;
+    }
+    for (int y = 1; y < 49; ++y) {
+        EXPECT_EQ(c.At(0, y), light) << y;
+        EXPECT_EQ(c.At(99, y), dark) << y;
+        for (int x = 1; x < 99; ++x)
+            ASSERT_EQ(c.At(x, y), face) << x << "," << y;
+    }
+}
+
+TEST_F(CoverTest, SunkenRingsNestInwards) {
+    rzt::Canvas c(8, 7, kPaper);
+    CoverWindow(Window(8, 7), c.dc(), 2, FALSE, COVER_NOPATTERN);
+    EXPECT_EQ(rzt::Join(rzt::Grid(c, {{rzt::FaceColour(), '.'}, {rzt::Light(), 'L'}, {rzt::Dark(), 'D'}})),
+              rzt::Join({
+                  "DDDDDDDL",
+                  "DDDDDDLL",
+                  "DD....LL",
+                  "DD....LL",
+                  "DD....LL",
+                  "DDLLLLLL",
+                  "DLLLLLLL",
+              }));
+}
+
+TEST_F(CoverTest, NoBevelForWidthZeroOrNegative) {
+    for (int width : {0, -3, 0x10000}) {
+        rzt::Canvas c(10, 10, kPaper);
+        CoverWindow(Window(10, 10), c.dc(), width, TRUE, COVER_NOPATTERN);
+        DestroyWindow(hwnd_);
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 10; ++x)
+                ASSERT_EQ(c.At(x, y), rzt::FaceColour()) << width << ": " << x << "," << y;
+    }
+}
+
+// Which client pixels each texture turns white.
+bool TextureBit(int pattern, int x, int y) {
+    switch (pattern) {
+    case 1: return x % 2 == 0 && y % 2 == 0;
+    case 2: return (y % 2 == 0) ? (x % 4 == 0 || x % 4 == 3) : (x % 4 == 1 || x % 4 == 2);
+    case 3: return x % 4 < 2 && y % 4 < 2;
+    default: return false;
+    }
+}
+
+TEST_F(CoverTest, TexturesTileFromTheClientOrigin) {
+    for (int pattern : {1, 2, 3, 4, 0x10001 /* low 16 bits: 1 */}) {
+        SCOPED_TRACE(pattern);
+        rzt::Canvas c(70, 45, kPaper);
+        CoverWindow(Window(70, 45), c.dc(), 0, TRUE, pattern);
+        DestroyWindow(hwnd_);
+        const int p = pattern & 0xFFFF;
+        for (int y = 0; y < 45; ++y)
+            for (int x = 0; x < 70; ++x)
+                ASSERT_EQ(c.At(x, y), TextureBit(p, x, y) ? kWhite : rzt::FaceColour()) << x << "," << y;
+    }
+}
+
+TEST_F(CoverTest, PaintCoverTexturesOnlyUpToThePaintRectangle) {
+    rzt::Canvas c(60, 40, kPaper);
+    PAINTSTRUCT ps = {};
+    ps.hdc = c.dc();
+    SetRect(&ps.rcPaint, 10, 10, 25, 20);
+    PaintCoverWindow(Window(60, 40), &ps, 1, TRUE, COVER_DOTS);
+    const COLORREF face = rzt::FaceColour();
+    for (int y = 1; y < 39; ++y)
+        for (int x = 1; x < 59; ++x) {
+            bool textured = x < 25 && y < 20 && TextureBit(1, x, y);
+            ASSERT_EQ(c.At(x, y), textured ? kWhite : face) << x << "," << y;
+        }
+    EXPECT_EQ(c.At(0, 10), rzt::Light());
+    EXPECT_EQ(c.At(59, 10), rzt::Dark());
+    PaintCoverWindow(hwnd_, nullptr, 1, TRUE, 1);  // no paint structure: nothing
+}
+
+TEST_F(CoverTest, ColoursFollowTheDcForTheTexture) {
+    // Set bits take the DC's background colour, clear bits its text colour.
+    rzt::Canvas c(8, 2, kPaper);
+    SetBkColor(c.dc(), RGB(0, 0, 0));
+    CoverWindow(Window(8, 2), c.dc(), 0, TRUE, COVER_DOTS);
+    EXPECT_EQ(c.At(0, 0), rzt::FaceColour());  // face OR black
+}
+
+}  // namespace
