@@ -1,0 +1,253 @@
+// The built DLLs as files: the 32-bit product's export names, the imports
+// of both builds, and the 32-bit product's resources.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/support.h"
+
+namespace {
+
+// Every name the 32-bit DLL exports when the library is complete.
+const char *const kAllExports[] = {
+    "_GetOSPlatform@0", "_Get3DFaceBrush@0", "_Get3DShadowBrush@0", "_IsScrollBar@8", "_DrawRect@8",
+    "_ExDrawRect@12", "_DrawRoundRect@16", "_DrawFrame@16", "_EdgeDrawRect@16", "_CtlFrame@20",
+    "_EdgeDrawCtl@20", "_DrawBitmap@24", "_CoverWindow@20", "_PaintCoverWindow@20", "_AndRect@12",
+    "_ClntRc2ScrnRc@12", "_ScrnRc2ClntRc@12", "_CenterPopup@8", "_SpinCtlWndFn@16", "_BorderCtlWndFn@16",
+    "_IconDrawCtlWndFn@16", "_CalenderCtlWndFn@16", "_SelYearMonthDlgFn@16", "_Sz2UShort@4", "_Sz2Long@4",
+    "_FreeMemMtrx@8", "_CommaED@8", "_StrSpcCut@4", "_SzHan2SzZen@8", "_ChkStrDQuotation@8",
+    "_ChkStrComma2DQuotation@8", "_ChkStrComma@8", "_ExchgStr@8", "_GetNEBRegString@24", "_GetNEBRegInt@16",
+    "_WriteNEBRegString@16", "_WriteNEBRegInt@16", "_OpenVerInf@8", "_GetVerInf@16", "_GetNEBAPLDLLVersion@0",
+    "_IsFileExist@4", "_GetIniFileName@8", "_GetHlpFileName@8", "_FepControl@8", "_FEPWordRegisterd@4",
+    "_GetPrinterName@4", "_InitSysCursor@4", "_TermSysCursor@4", "_SetSysCursor@4", "_SetBroadCastWindow@8",
+    "_ResetBroadCastWindow@4", "_PostBroadCastMessage@16", "_TextCtlWndFn@16", "_MeterCtlWndFn@16",
+    "_IndicatorCtlWndFn@16", "_CheckBtnCtlWndFn@16", "_CheckMarkCtlWndFn@16", "_PlateCtlWndFn@16",
+    "_ClipCtlWndFn@16", "_FolderCtlWndFn@16", "_CallOpenFileName@24", "_CallOpenFileName95@24",
+    "_OpenFileNameDlgFN@16", "_CallSelDirectry@16", "_CallSelEditDirectry@16", "_SelDirectryDlgFN@16",
+    "_SelEditDirectryDlgFN@16", "_CreateInformDlg@16", "_DestroyInformDlg@0", "_InformDlgFn@16",
+    "_CreateToolTipWindow@16", "_DestroyToolTipWindow@4", "_TipWndFn@16", "_ChkMessage@0", "_PopView@8",
+    "_PopViewWndFn@16", "_KBFilter@12", "_TenKeyPad@4", "_TenKeyDlgFn@16",
+};
+
+// The names built so far.
+const char *const kBuiltExports[] = {
+    "_GetOSPlatform@0", "_Get3DFaceBrush@0", "_Get3DShadowBrush@0", "_IsScrollBar@8", "_DrawRect@8",
+    "_ExDrawRect@12", "_DrawRoundRect@16", "_DrawFrame@16", "_EdgeDrawRect@16", "_CtlFrame@20",
+    "_EdgeDrawCtl@20", "_DrawBitmap@24", "_CoverWindow@20", "_PaintCoverWindow@20", "_AndRect@12",
+    "_ClntRc2ScrnRc@12", "_ScrnRc2ClntRc@12", "_CenterPopup@8", "_SpinCtlWndFn@16", "_BorderCtlWndFn@16",
+    "_IconDrawCtlWndFn@16",
+};
+
+std::string ExeDir() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    *strrchr(path, '\\') = 0;
+    return path;
+}
+
+// build/x64/bin -> build/x86/bin
+std::string X86Dll() { return ExeDir() + "\\..\\..\\x86\\bin\\REZORE32.DLL"; }
+std::string X64Dll() { return ExeDir() + "\\REZORE32.DLL"; }
+
+// Just enough of the PE format to read export and import names.
+class PeFile {
+public:
+    explicit PeFile(const std::string &path) {
+        std::ifstream f(path, std::ios::binary);
+        data_.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+        if (data_.size() < sizeof(IMAGE_DOS_HEADER))
+            return;
+        auto *dos = At<IMAGE_DOS_HEADER>(0);
+        auto *nt = At<IMAGE_NT_HEADERS32>(dos->e_lfanew);
+        machine_ = nt->FileHeader.Machine;
+        characteristics_ = nt->FileHeader.Characteristics;
+        const IMAGE_DATA_DIRECTORY *dirs;
+        if (nt->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC)
+            dirs = At<IMAGE_NT_HEADERS64>(dos->e_lfanew)->OptionalHeader.DataDirectory;
+        else
+            dirs = nt->OptionalHeader.DataDirectory;
+        exportDir_ = dirs[IMAGE_DIRECTORY_ENTRY_EXPORT];
+        importDir_ = dirs[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        sections_ = reinterpret_cast<const IMAGE_SECTION_HEADER *>(
+            reinterpret_cast<const BYTE *>(&nt->OptionalHeader) + nt->FileHeader.SizeOfOptionalHeader);
+        sectionCount_ = nt->FileHeader.NumberOfSections;
+    }
+    bool ok() const { return machine_ != 0; }
+    WORD machine() const { return machine_; }
+    bool isDll() const { return (characteristics_ & IMAGE_FILE_DLL) != 0; }
+
+    std::vector<std::string> Exports() const {
+        std::vector<std::string> names;
+        if (!exportDir_.VirtualAddress)
+            return names;
+        auto *ed = At<IMAGE_EXPORT_DIRECTORY>(Offset(exportDir_.VirtualAddress));
+        auto *rvas = At<DWORD>(Offset(ed->AddressOfNames));
+        for (DWORD i = 0; i < ed->NumberOfNames; ++i)
+            names.push_back(At<char>(Offset(rvas[i])));
+        return names;
+    }
+
+    std::vector<std::string> ImportedDlls() const {
+        std::vector<std::string> names;
+        for (auto *d = At<IMAGE_IMPORT_DESCRIPTOR>(Offset(importDir_.VirtualAddress)); d->Name; ++d) {
+            std::string n = At<char>(Offset(d->Name));
+            std::transform(n.begin(), n.end(), n.begin(), ::tolower);
+            names.push_back(n);
+        }
+        return names;
+    }
+
+private:
+    template <class T>
+    const T *At(size_t offset) const {
+        return reinterpret_cast<const T *>(data_.data() + offset);
+    }
+    size_t Offset(DWORD rva) const {
+        for (int i = 0; i < sectionCount_; ++i) {
+            const IMAGE_SECTION_HEADER &s = sections_[i];
+            if (rva >= s.VirtualAddress && rva < s.VirtualAddress + s.Misc.VirtualSize)
+                return rva - s.VirtualAddress + s.PointerToRawData;
+        }
+        return 0;
+    }
+    std::vector<char> data_;
+    WORD machine_ = 0, characteristics_ = 0;
+    IMAGE_DATA_DIRECTORY exportDir_ = {}, importDir_ = {};
+    const IMAGE_SECTION_HEADER *sections_ = nullptr;
+    int sectionCount_ = 0;
+};
+
+TEST(Binary, X86ExportsTheDecoratedNames) {
+    PeFile pe(X86Dll());
+    ASSERT_TRUE(pe.ok()) << X86Dll();
+    EXPECT_EQ(pe.machine(), IMAGE_FILE_MACHINE_I386);
+    EXPECT_TRUE(pe.isDll());
+    const std::vector<std::string> exported = pe.Exports();
+    const std::set<std::string> all(std::begin(kAllExports), std::end(kAllExports));
+    const std::set<std::string> built(std::begin(kBuiltExports), std::end(kBuiltExports));
+    EXPECT_EQ(all.size(), 79u);
+    EXPECT_EQ(std::set<std::string>(exported.begin(), exported.end()), built);
+    EXPECT_EQ(exported.size(), built.size());
+    for (const std::string &name : built)
+        EXPECT_TRUE(all.count(name)) << name << " is not a name of the library";
+}
+
+TEST(Binary, X64ExportsThePlainNames) {
+    PeFile pe(X64Dll());
+    ASSERT_TRUE(pe.ok());
+    EXPECT_EQ(pe.machine(), IMAGE_FILE_MACHINE_AMD64);
+    std::set<std::string> expected;
+    for (const char *name : kBuiltExports) {
+        std::string n = name + 1;
+        expected.insert(n.substr(0, n.find('@')));
+    }
+    const std::vector<std::string> exported = pe.Exports();
+    EXPECT_EQ(std::set<std::string>(exported.begin(), exported.end()), expected);
+    HMODULE dll = GetModuleHandleA("REZORE32.DLL");
+    for (const std::string &n : expected)
+        EXPECT_NE(GetProcAddress(dll, n.c_str()), nullptr) << n;
+}
+
+TEST(Binary, ImportOnlyWindowsSystemDlls) {
+    const std::set<std::string> system = {"kernel32.dll", "user32.dll",  "gdi32.dll",    "advapi32.dll",
+                                          "comdlg32.dll", "version.dll", "winmm.dll",    "msvcrt.dll",
+                                          "shell32.dll",  "imm32.dll",   "winspool.drv", "comctl32.dll"};
+    for (const std::string &path : {X86Dll(), X64Dll()}) {
+        PeFile pe(path);
+        ASSERT_TRUE(pe.ok()) << path;
+        for (const std::string &dll : pe.ImportedDlls())
+            EXPECT_TRUE(system.count(dll)) << path << " imports " << dll;
+    }
+}
+
+// ---------------------------------------------------------------- resources
+class X86Resources : public testing::Test {
+protected:
+    void SetUp() override {
+        module_ = LoadLibraryExA(X86Dll().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(module_, nullptr);
+    }
+    void TearDown() override { FreeLibrary(module_); }
+    const BYTE *Resource(LPCSTR type, WORD id, DWORD *size = nullptr) {
+        HRSRC r = FindResourceExA(module_, type, MAKEINTRESOURCEA(id), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+        if (!r)
+            return nullptr;
+        if (size)
+            *size = SizeofResource(module_, r);
+        return static_cast<const BYTE *>(LockResource(LoadResource(module_, r)));
+    }
+    HMODULE module_ = nullptr;
+};
+
+TEST_F(X86Resources, SpinArrowBitmap) {
+    const BYTE *res = Resource(RT_BITMAP, 3000);
+    ASSERT_NE(res, nullptr);
+    auto *bih = reinterpret_cast<const BITMAPINFOHEADER *>(res);
+    EXPECT_EQ(bih->biWidth, 36);
+    EXPECT_EQ(bih->biHeight, 9);
+    EXPECT_EQ(bih->biBitCount, 4);
+    auto *palette = reinterpret_cast<const RGBQUAD *>(res + bih->biSize);
+    const int colours = bih->biClrUsed ? bih->biClrUsed : 16;
+    ASSERT_EQ(colours, 16);
+    const BYTE *bits = reinterpret_cast<const BYTE *>(palette + colours);
+    auto black = [&](int x, int y) {  // rows are stored bottom-up, 20 bytes each
+        BYTE b = bits[(8 - y) * 20 + x / 2];
+        int index = (x % 2) ? (b & 0x0F) : (b >> 4);
+        const RGBQUAD &q = palette[index];
+        const int sum = q.rgbRed + q.rgbGreen + q.rgbBlue;
+        EXPECT_TRUE(sum == 0 || sum == 3 * 255) << "not black or white at " << x << "," << y;
+        return sum == 0;
+    };
+    // Black columns of rows 1..7 of each cell: up, down, left, right.
+    const int spans[4][7][2] = {
+        {{4, 4}, {3, 5}, {3, 5}, {2, 6}, {2, 6}, {1, 7}, {1, 7}},
+        {{1, 7}, {1, 7}, {2, 6}, {2, 6}, {3, 5}, {3, 5}, {4, 4}},
+        {{6, 7}, {4, 7}, {2, 7}, {1, 7}, {2, 7}, {4, 7}, {6, 7}},
+        {{1, 2}, {1, 4}, {1, 6}, {1, 7}, {1, 6}, {1, 4}, {1, 2}},
+    };
+    for (int cell = 0; cell < 4; ++cell)
+        for (int y = 0; y < 9; ++y)
+            for (int x = 0; x < 9; ++x) {
+                const bool expected = y >= 1 && y <= 7 && x >= spans[cell][y - 1][0] && x <= spans[cell][y - 1][1];
+                EXPECT_EQ(black(cell * 9 + x, y), expected) << "cell " << cell << " x " << x << " y " << y;
+            }
+}
+
+#pragma pack(push, 2)
+struct GroupIconDir {
+    WORD reserved, type, count;
+    struct Entry {
+        BYTE width, height, colours, reserved;
+        WORD planes, bitCount;
+        DWORD bytes;
+        WORD id;
+    } entries[1];
+};
+#pragma pack(pop)
+
+TEST_F(X86Resources, IconsAre32By32In16Colours) {
+    for (WORD id : {3011, 5000}) {
+        SCOPED_TRACE(id);
+        const BYTE *res = Resource(RT_GROUP_ICON, id);
+        ASSERT_NE(res, nullptr);
+        auto *dir = reinterpret_cast<const GroupIconDir *>(res);
+        ASSERT_EQ(dir->count, 1);
+        EXPECT_EQ(dir->entries[0].width, 32);
+        EXPECT_EQ(dir->entries[0].height, 32);
+        EXPECT_EQ(dir->entries[0].colours, 16);
+        EXPECT_EQ(dir->entries[0].bitCount, 4);
+        const BYTE *image = Resource(RT_ICON, dir->entries[0].id);
+        ASSERT_NE(image, nullptr);
+        auto *bih = reinterpret_cast<const BITMAPINFOHEADER *>(image);
+        EXPECT_EQ(bih->biWidth, 32);
+        EXPECT_EQ(bih->biHeight, 64);  // colour and mask
+        EXPECT_EQ(bih->biBitCount, 4);
+    }
+}
+
+}  // namespace
