@@ -1,0 +1,149 @@
+// Benchmark, not a test: how much processor time a held spin button costs
+// and when its steps come, and what a spin paint costs next to comctl32's
+// up-down control of the same size.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "rezore32.h"
+
+namespace {
+
+std::vector<DWORD> g_steps;
+
+LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_COMMAND && HIWORD(wParam) == SPINN_UP)
+        g_steps.push_back(GetTickCount());
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+void Pump(DWORD ms = 0) {
+    const DWORD end = GetTickCount() + ms;
+    do {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&m);
+            DispatchMessageA(&m);
+        }
+        if (ms)
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}
+
+double Ms(FILETIME f) { return (static_cast<ULONGLONG>(f.dwHighDateTime) << 32 | f.dwLowDateTime) / 1e4; }
+
+double Now() {
+    static LARGE_INTEGER freq = [] { LARGE_INTEGER f; QueryPerformanceFrequency(&f); return f; }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return t.QuadPart * 1000.0 / freq.QuadPart;
+}
+
+void MouseButton(DWORD flags) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    SendInput(1, &in, sizeof(in));
+}
+
+DWORD WINAPI HoldTwoSeconds(LPVOID) {
+    Sleep(100);
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    Sleep(2000);
+    MouseButton(MOUSEEVENTF_LEFTUP);
+    Sleep(200);
+    return 0;
+}
+
+void BenchHold(HWND parent) {
+    HWND spin = CreateWindowExA(0, REZORE32_SPINCLASS, "", WS_CHILD | WS_VISIBLE, 10, 10, 20, 40, parent,
+                                reinterpret_cast<HMENU>(1), nullptr, nullptr);
+    SendMessageA(spin, SPIN_SETRANGE, 0, MAKELONG(0, 60000));
+    SetCursorPos(60, 58);  // upper half of the spin
+    Pump(300);             // let the window system settle the pointer first
+    FILETIME c, e, k0, u0, k1, u1;
+    GetThreadTimes(GetCurrentThread(), &c, &e, &k0, &u0);
+    const double start = Now();
+    HANDLE thread = CreateThread(nullptr, 0, HoldTwoSeconds, nullptr, 0, nullptr);
+    while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0)
+        Pump();
+    Pump();
+    const double wall = Now() - start;
+    GetThreadTimes(GetCurrentThread(), &c, &e, &k1, &u1);
+    CloseHandle(thread);
+    const double cpu = Ms(k1) - Ms(k0) + Ms(u1) - Ms(u0);
+    printf("hold: %u steps in %.0f ms; processor time %.1f ms (%.2f %% of one core over the run)\n",
+           static_cast<unsigned>(g_steps.size()), wall, cpu, 100.0 * cpu / wall);
+    if (g_steps.empty()) {
+        printf("hold: no steps; the injected press did not reach the spin\n");
+        DestroyWindow(spin);
+        return;
+    }
+    printf("hold: step times (ms from the first):");
+    for (DWORD t : g_steps)
+        printf(" %lu", static_cast<unsigned long>(t - g_steps.front()));
+    printf("\n");
+    double worst = 0;
+    for (size_t i = 1; i < g_steps.size(); ++i) {
+        const double expected = i == 1 ? 375.0 : 75.0;
+        const double off = static_cast<double>(g_steps[i] - g_steps[i - 1]) - expected;
+        worst = off * off > worst * worst ? off : worst;
+    }
+    printf("hold: largest deviation of a step interval: %+.0f ms\n", worst);
+    DestroyWindow(spin);
+}
+
+double TimeRepaints(HWND hwnd, int count) {
+    const double start = Now();
+    for (int i = 0; i < count; ++i)
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    GdiFlush();
+    return Now() - start;
+}
+
+void BenchPaint(HWND parent) {
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&icc);
+    HWND spin = CreateWindowExA(0, REZORE32_SPINCLASS, "", WS_CHILD | WS_VISIBLE, 10, 60, 20, 40, parent, nullptr,
+                                nullptr, nullptr);
+    HWND updown = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, 40, 60, 20, 40, parent, nullptr,
+                                  nullptr, nullptr);
+    Pump();
+    const int rounds = 5, count = 400;
+    double spinMs = 0, updownMs = 0;
+    TimeRepaints(spin, 50);  // warm up both
+    TimeRepaints(updown, 50);
+    for (int r = 0; r < rounds; ++r) {
+        spinMs += TimeRepaints(spin, count);
+        updownMs += TimeRepaints(updown, count);
+    }
+    const int total = rounds * count;
+    printf("paint: NbSpin!+ %.1f us, msctls_updown32 %.1f us a repaint (%d each, 20 x 40)\n", 1000 * spinMs / total,
+           1000 * updownMs / total, total);
+    printf("paint: cost ratio spin / up-down = %.2f\n", spinMs / updownMs);
+    DestroyWindow(spin);
+    DestroyWindow(updown);
+}
+
+}  // namespace
+
+int main() {
+    // Referencing an export loads the DLL, which registers its classes.
+    printf("platform %d\n", GetOSPlatform());
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ParentProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = "RzBenchParent";
+    RegisterClassA(&wc);
+    HWND parent = CreateWindowExA(0, wc.lpszClassName, "bench", WS_POPUP | WS_VISIBLE, 40, 40, 200, 150, nullptr,
+                                  nullptr, wc.hInstance, nullptr);
+    SetForegroundWindow(parent);
+    Pump(200);
+    BenchHold(parent);
+    BenchPaint(parent);
+    DestroyWindow(parent);
+    return 0;
+}
