@@ -1,0 +1,175 @@
+// The gallery: every control of the library in one dialog from the
+// gallery's own template.  With --screenshot FILE.png it saves a picture of
+// its window and exits.
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "gallery.h"
+#include "png.h"
+#include "rezore32.h"
+
+namespace {
+
+HICON g_givenIcon;      // shown by the second icon pane, asked for at its creation
+int g_iconQueries;
+
+struct SpinRow {
+    int spin, value;
+    LONG position, minimum, maximum;
+};
+const SpinRow kSpins[] = {
+    {IDC_SPIN_VERT, IDC_VALUE_VERT, 5, 0, 99},
+    {IDC_SPIN_HORZ, IDC_VALUE_HORZ, 6, 1, 12},
+    {IDC_SPIN_NOWRAP, IDC_VALUE_NOWRAP, 10, 0, 10},
+};
+
+HBRUSH FaceBrush() {
+    return GetOSPlatform() == VER_PLATFORM_WIN32_WINDOWS ? Get3DFaceBrush()
+                                                         : static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+}
+
+void ShowValue(HWND dlg, const SpinRow &row) {
+    SetDlgItemInt(dlg, row.value, static_cast<UINT>(SendDlgItemMessageA(dlg, row.spin, SPIN_GETPOS, 0, 0)), TRUE);
+}
+
+INT_PTR Answer(HWND dlg, LRESULT result) {
+    SetWindowLongPtrA(dlg, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+void DrawSample(const DRAWITEMSTRUCT &item) {
+    switch (item.CtlID) {
+    case IDC_SWATCH_DOTS: CoverWindow(item.hwndItem, item.hDC, 1, FALSE, COVER_DOTS); break;
+    case IDC_SWATCH_WEAVE: CoverWindow(item.hwndItem, item.hDC, 1, FALSE, COVER_WEAVE); break;
+    case IDC_SWATCH_BLOCKS: CoverWindow(item.hwndItem, item.hDC, 1, FALSE, COVER_BLOCKS); break;
+    default: {
+        RECT r = item.rcItem;
+        FillRect(item.hDC, &r, FaceBrush());
+        r.right -= 1;  // the bevel lies on the right and bottom values too
+        r.bottom -= 1;
+        DrawFrame(item.hDC, &r, item.CtlID == IDC_FRAME_RAISED, 3);
+    }
+    }
+}
+
+INT_PTR CALLBACK GalleryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_INITDIALOG:
+        for (const SpinRow &row : kSpins) {
+            SendDlgItemMessageA(dlg, row.spin, SPIN_SETRANGE, row.position, MAKELONG(row.minimum, row.maximum));
+            ShowValue(dlg, row);
+        }
+        CenterPopup(dlg, GetParent(dlg));
+        return TRUE;
+    case ICON_QUERYICON:
+        // The emblem pane asks first and gets the default; the second pane
+        // shows the ten-key icon of the library.
+        return Answer(dlg, ++g_iconQueries == 2 ? reinterpret_cast<LRESULT>(g_givenIcon) : 0);
+    case WM_ERASEBKGND:
+        CoverWindow(dlg, reinterpret_cast<HDC>(wParam), 1, TRUE, COVER_NOPATTERN);
+        return Answer(dlg, TRUE);
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(dlg, &ps);
+        for (const SpinRow &row : kSpins)
+            CtlFrame(dlg, dc, row.spin, FALSE, 1);
+        EndPaint(dlg, &ps);
+        return TRUE;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return reinterpret_cast<INT_PTR>(FaceBrush());
+    case WM_DRAWITEM:
+        DrawSample(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
+    case WM_COMMAND:
+        for (const SpinRow &row : kSpins)
+            if (LOWORD(wParam) == row.spin && (HIWORD(wParam) == SPINN_UP || HIWORD(wParam) == SPINN_DOWN))
+                ShowValue(dlg, row);
+        if (LOWORD(wParam) == IDCANCEL)
+            DestroyWindow(dlg);
+        return TRUE;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void Pump(DWORD ms) {
+    const DWORD end = GetTickCount() + ms;
+    while (static_cast<LONG>(end - GetTickCount()) > 0) {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&m);
+            DispatchMessageA(&m);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+// The window as it is on the screen, frame and caption included.
+bool Screenshot(HWND hwnd, const std::string &path) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    HDC mem = CreateCompatibleDC(nullptr);
+    HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    HDC wdc = GetWindowDC(hwnd);
+    BitBlt(mem, 0, 0, w, h, wdc, 0, 0, SRCCOPY);
+    ReleaseDC(hwnd, wdc);
+    GdiFlush();
+    std::vector<uint8_t> rgb(size_t(w) * h * 3);
+    const uint32_t *px = static_cast<const uint32_t *>(bits);
+    for (size_t i = 0; i < size_t(w) * h; ++i) {
+        rgb[i * 3] = static_cast<uint8_t>(px[i] >> 16);
+        rgb[i * 3 + 1] = static_cast<uint8_t>(px[i] >> 8);
+        rgb[i * 3 + 2] = static_cast<uint8_t>(px[i]);
+    }
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    return SavePng(path, w, h, rgb);
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    std::string screenshot;
+    for (int i = 1; i < argc; ++i)
+        if (!strcmp(argv[i], "--screenshot") && i + 1 < argc)
+            screenshot = argv[++i];
+
+    // The ten-key icon comes from the library's own resources.
+    g_givenIcon = LoadIconA(GetModuleHandleA("REZORE32.DLL"), MAKEINTRESOURCEA(REZORE32_IDI_TENKEY));
+    HWND dlg = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_GALLERY), nullptr, GalleryProc, 0);
+    if (!dlg)
+        return 1;
+    ShowWindow(dlg, SW_SHOW);
+    if (!screenshot.empty()) {
+        Pump(800);
+        const bool ok = Screenshot(dlg, screenshot);
+        DestroyWindow(dlg);
+        return ok ? 0 : 2;
+    }
+    MSG m;
+    while (GetMessageA(&m, nullptr, 0, 0) > 0)
+        if (!IsDialogMessageA(dlg, &m)) {
+            TranslateMessage(&m);
+            DispatchMessageA(&m);
+        }
+    return 0;
+}

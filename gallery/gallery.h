@@ -1,0 +1,18 @@
+// Identifiers shared by the gallery's resource script and code.
+#pragma once
+
+#define IDD_GALLERY 100
+
+#define IDC_SPIN_VERT   101
+#define IDC_SPIN_HORZ   102
+#define IDC_SPIN_NOWRAP 103
+#define IDC_VALUE_VERT   111
+#define IDC_VALUE_HORZ   112
+#define IDC_VALUE_NOWRAP 113
+#define IDC_ICON_EMBLEM  121
+#define IDC_ICON_GIVEN   122
+#define IDC_SWATCH_DOTS   131
+#define IDC_SWATCH_WEAVE  132
+#define IDC_SWATCH_BLOCKS 133
+#define IDC_FRAME_RAISED  141
+#define IDC_FRAME_SUNKEN  142

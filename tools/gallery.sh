@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds and shows the gallery.  On a machine without a display it runs on
+# Xvfb and saves screenshots instead: build/gallery.png (Windows NT colours)
+# and build/gallery-win95.png (Windows 95 colours).  Options are passed to
+# the gallery, e.g. --screenshot FILE.png.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+bash tools/setup.sh
+cmake --preset x64 >/dev/null
+cmake --build --preset x64 -j"$(nproc)" --target rezore32_gallery
+had_display=${DISPLAY:-}
+source tools/wine-session.sh
+rezore32_start_session
+bin=build/x64/bin
+if [ -n "$had_display" ] && [ $# -eq 0 ]; then
+  wine "$bin/rezore32_gallery.exe"
+elif [ $# -gt 0 ]; then
+  wine "$bin/rezore32_gallery.exe" "$@"
+else
+  wine "$bin/rezore32_gallery.exe" --screenshot "Z:$root/build/gallery.png"
+  wine "$bin/rezore32_gallery_win95.exe" --screenshot "Z:$root/build/gallery-win95.png"
+  echo "Saved build/gallery.png and build/gallery-win95.png"
+fi
