@@ -111,4 +111,26 @@ TEST_F(CoverTest, ColoursFollowTheDcForTheTexture) {
     EXPECT_EQ(c.At(0, 0), rzt::FaceColour());  // face OR black
 }
 
+// A changed face colour: Windows 95 paints with it at once (and replaces
+// the shared brush); other platforms keep the fixed grey.  The bevel always
+// follows the system colours.
+TEST_F(CoverTest, ChangedFaceColour) {
+    const int indices[] = {COLOR_3DFACE, COLOR_3DHILIGHT};
+    const COLORREF saved[] = {GetSysColor(COLOR_3DFACE), GetSysColor(COLOR_3DHILIGHT)};
+    const COLORREF changed[] = {RGB(10, 200, 30), RGB(250, 240, 5)};
+    ASSERT_TRUE(SetSysColors(2, indices, changed));
+    rzt::Canvas c(10, 10, kPaper);
+    CoverWindow(Window(10, 10), c.dc(), 1, TRUE, COVER_NOPATTERN);
+    const COLORREF face = rzt::Win95Mode() ? RGB(10, 200, 30) : RGB(192, 192, 192);
+    EXPECT_EQ(c.At(5, 5), face);
+    EXPECT_EQ(c.At(0, 5), RGB(250, 240, 5));
+    LOGBRUSH lb = {};
+    GetObjectA(Get3DFaceBrush(), sizeof(lb), &lb);
+    EXPECT_EQ(lb.lbColor, face);
+    SetSysColors(2, indices, saved);
+    CoverWindow(hwnd_, c.dc(), 1, TRUE, COVER_NOPATTERN);  // back to the saved face
+    GetObjectA(Get3DFaceBrush(), sizeof(lb), &lb);
+    EXPECT_EQ(lb.lbColor, rzt::FaceColour());
+}
+
 }  // namespace

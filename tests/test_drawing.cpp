@@ -108,6 +108,16 @@ TEST(DrawRect, ExDrawRectUsesAWidePen) {
     EXPECT_EQ(c.At(10, 1), kPaper);
 }
 
+TEST(DrawFrame, InsideOutRectangles) {
+    // right < left and bottom < top: the lines simply run the other way.
+    rzt::Canvas c(6, 6, kPaper);
+    RECT r = {4, 4, 1, 1};
+    DrawFrame(c.dc(), &r, TRUE, 1);
+    EXPECT_EQ(c.At(4, 2), rzt::Light());
+    EXPECT_EQ(c.At(1, 2), rzt::Dark());
+    DrawFrame(c.dc(), &r, TRUE, 40);  // more rings than the rectangle holds
+}
+
 TEST(DrawRect, NullRectanglesDrawNothing) {
     rzt::Canvas c(4, 4, kPaper);
     DrawRect(c.dc(), nullptr);

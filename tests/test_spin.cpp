@@ -167,6 +167,40 @@ TEST_F(SpinTest, MouseStepWithTheCursorOutsideDoesNothing) {
     EXPECT_EQ(Slot(kHalfSlot), 0);
 }
 
+// A press that arrives while no button is down (sent, not clicked) steps
+// once from where the cursor is and lets go of the mouse at once.
+TEST_F(SpinTest, PressWithoutAHeldButtonEndsAtOnce) {
+    Spin();
+    POINT upper = {5, 5};
+    ClientToScreen(spin_, &upper);
+    SetCursorPos(upper.x, upper.y);
+    rzt::Pump(100);
+    EXPECT_EQ(SendMessageA(spin_, WM_LBUTTONDOWN, 0, static_cast<LPARAM>(0xFFFFFFFF)), 0);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(Codes(), std::vector<int>{SPINN_UP});
+    EXPECT_EQ(Slot(kHalfSlot), 1);  // pressed as lower (y 65535), stepped as upper
+    EXPECT_EQ(GetFocus(), spin_);
+}
+
+TEST_F(SpinTest, OddSizesAndMessagesDoNotCrash) {
+    for (SIZE size : {SIZE{0, 0}, SIZE{1, 1}, SIZE{3, 200}, SIZE{200, 3}}) {
+        for (DWORD style : {0ul, static_cast<unsigned long>(SPINS_HORZ | SPINS_LRARROWS)}) {
+            Spin(style, size.cx, size.cy);
+            SetFocus(spin_);
+            RedrawWindow(spin_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            Key(VK_DOWN);
+            SendMessageA(spin_, SPIN_STEP, 0x1234, -1);
+            SendMessageA(spin_, WM_ENABLE, FALSE, 0);
+            DestroyWindow(spin_);
+        }
+    }
+    // A spin whose bitmap is gone paints without glyphs.
+    Spin();
+    DeleteObject(reinterpret_cast<HBITMAP>(static_cast<LONG_PTR>(Slot(kBitmapSlot))));
+    SetWindowLongA(spin_, kBitmapSlot, 0);
+    RedrawWindow(spin_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
 // ---------------------------------------------------------------- painting
 // The legend of spin pictures: face '.', black '#', light 'L', dark 'D'.
 std::vector<rzt::Legend> SpinColours() {
