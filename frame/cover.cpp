@@ -58,16 +58,10 @@ void FillFace(HDC hdc, const RECT &client) {
 // Rings along the client edges: ring i on row and column i in the first
 // colour, on row H-i-1 and column W-i-1 in the second.
 void EdgeBevel(HDC hdc, int w, int h, BOOL raised, int width) {
-    if (width <= 0)
-        return;
-    rz::BevelPens pens(raised);
-    rz::Select keep(hdc, pens.first());
-    for (int i = 0; i < width; ++i) {
-        SelectObject(hdc, pens.first());
-        rz::Polyline3(hdc, w - i - 1, i, i, i, i, h - i);
-        SelectObject(hdc, pens.second());
-        rz::Polyline3(hdc, i + 1, h - i - 1, w - i - 1, h - i - 1, w - i - 1, i - 1);
-    }
+    rz::DrawBevelRings(hdc, raised, width, [w, h](int i) {
+        return rz::BevelRing{{{w - i - 1, i}, {i, i}, {i, h - i}},
+                             {{i + 1, h - i - 1}, {w - i - 1, h - i - 1}, {w - i - 1, i - 1}}};
+    });
 }
 
 void Cover(HWND hwnd, HDC hdc, int textureRight, int textureBottom, int width, BOOL raised, int pattern) {

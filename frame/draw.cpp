@@ -16,16 +16,10 @@ void OutlineWith(HDC hdc, const RECT *rc, HPEN pen) {
 
 // Rings nested inwards, lying on the rectangle's own right and bottom values.
 void InnerBevel(HDC hdc, const RECT &r, BOOL raised, int width) {
-    if (width <= 0)
-        return;
-    rz::BevelPens pens(raised);
-    rz::Select keep(hdc, pens.first());
-    for (int i = 0; i < width; ++i) {
-        SelectObject(hdc, pens.first());
-        rz::Polyline3(hdc, r.right - i, r.top + i, r.left + i, r.top + i, r.left + i, r.bottom - i);
-        SelectObject(hdc, pens.second());
-        rz::Polyline3(hdc, r.left + i, r.bottom - i, r.right - i, r.bottom - i, r.right - i, r.top + i);
-    }
+    rz::DrawBevelRings(hdc, raised, width, [&r](int i) {
+        return rz::BevelRing{{{r.right - i, r.top + i}, {r.left + i, r.top + i}, {r.left + i, r.bottom - i}},
+                             {{r.left + i, r.bottom - i}, {r.right - i, r.bottom - i}, {r.right - i, r.top + i}}};
+    });
 }
 
 // Rings growing outwards from a control's window rectangle grown by one.
@@ -40,16 +34,10 @@ void OuterBevel(HWND dialog, HDC hdc, int id, BOOL raised, int width) {
     RECT r;
     SetRect(&r, tl.x, tl.y, br.x, br.y);
     InflateRect(&r, 1, 1);
-    if (width <= 0)
-        return;
-    rz::BevelPens pens(raised);
-    rz::Select keep(hdc, pens.first());
-    for (int i = 0; i < width; ++i) {
-        SelectObject(hdc, pens.first());
-        rz::Polyline3(hdc, r.right + i, r.top - i, r.left - i, r.top - i, r.left - i, r.bottom + i);
-        SelectObject(hdc, pens.second());
-        rz::Polyline3(hdc, r.left - i, r.bottom + i, r.right + i, r.bottom + i, r.right + i, r.top - i);
-    }
+    rz::DrawBevelRings(hdc, raised, width, [&r](int i) {
+        return rz::BevelRing{{{r.right + i, r.top - i}, {r.left - i, r.top - i}, {r.left - i, r.bottom + i}},
+                             {{r.left - i, r.bottom + i}, {r.right + i, r.bottom + i}, {r.right + i, r.top - i}}};
+    });
 }
 
 }  // namespace

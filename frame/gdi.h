@@ -120,4 +120,27 @@ inline void Polyline3(HDC hdc, int x0, int y0, int x1, int y1, int x2, int y2) {
     LineTo(hdc, x2, y2);
 }
 
+// One ring of a bevel: three points drawn in the first colour, then three
+// in the second.
+struct BevelRing {
+    POINT first[3];
+    POINT second[3];
+};
+
+// Draws `width` rings (none when width <= 0); ringAt(i) places ring i.
+template <class RingAt>
+void DrawBevelRings(HDC hdc, BOOL raised, int width, RingAt ringAt) {
+    if (width <= 0)
+        return;
+    BevelPens pens(raised);
+    Select keep(hdc, pens.first());
+    for (int i = 0; i < width; ++i) {
+        const BevelRing r = ringAt(i);
+        SelectObject(hdc, pens.first());
+        Polyline3(hdc, r.first[0].x, r.first[0].y, r.first[1].x, r.first[1].y, r.first[2].x, r.first[2].y);
+        SelectObject(hdc, pens.second());
+        Polyline3(hdc, r.second[0].x, r.second[0].y, r.second[1].x, r.second[1].y, r.second[2].x, r.second[2].y);
+    }
+}
+
 }  // namespace rz

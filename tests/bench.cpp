@@ -7,9 +7,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "rezore32.h"
+#include "tests/support.h"
 
 namespace {
+
+using rzt::Pump;
 
 std::vector<DWORD> g_steps;
 
@@ -17,19 +19,6 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_COMMAND && HIWORD(wParam) == SPINN_UP)
         g_steps.push_back(GetTickCount());
     return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-void Pump(DWORD ms = 0) {
-    const DWORD end = GetTickCount() + ms;
-    do {
-        MSG m;
-        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&m);
-            DispatchMessageA(&m);
-        }
-        if (ms)
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    } while (static_cast<LONG>(end - GetTickCount()) > 0);
 }
 
 double Ms(FILETIME f) { return (static_cast<ULONGLONG>(f.dwHighDateTime) << 32 | f.dwLowDateTime) / 1e4; }
