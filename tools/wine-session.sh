@@ -22,7 +22,7 @@ rezore32_start_session() {
   if [ ! -e "$stamp" ]; then
     echo "Preparing the Wine prefix $WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
-    wineserver -p 5 >/dev/null 2>&1
+    wineserver -p 5 >/dev/null 2>&1 || true  # 2: already running
     # No window manager: do not wait for one when captioned windows close.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
     # Japanese UI font.
@@ -39,6 +39,6 @@ rezore32_start_session() {
   fi
   # The server and Wine's own services outlive every test program; started
   # here with their output closed, they never hold a caller's pipe open.
-  wineserver -p >/dev/null 2>&1
+  wineserver -p >/dev/null 2>&1 || true  # 2: already running
   wine cmd /c ver >/dev/null 2>&1 </dev/null || true
 }
