@@ -77,7 +77,9 @@ TEST_F(CoverTest, TexturesTileFromTheClientOrigin) {
     for (int pattern : {1, 2, 3, 4, 0x10001 /* low 16 bits: 1 */}) {
         SCOPED_TRACE(pattern);
         rzt::Canvas c(70, 45, kPaper);
+        rzt::DcState before(c.dc());
         CoverWindow(Window(70, 45), c.dc(), 0, TRUE, pattern);
+        EXPECT_TRUE(rzt::DcState(c.dc()) == before);
         DestroyWindow(hwnd_);
         const int p = pattern & 0xFFFF;
         for (int y = 0; y < 45; ++y)

@@ -215,6 +215,27 @@ TEST(DrawBitmap, CopiesTheWholeBitmap) {
     DeleteObject(bmp);
 }
 
+TEST(DrawBitmap, SizeIsConvertedToLogicalUnits) {
+    // In MM_LOMETRIC both DCs count in 0.1 mm: the bitmap's pixel size is
+    // converted to that unit, so the copy still covers its own pixels.
+    rzt::Canvas src(10, 6, RGB(1, 1, 1));
+    HBITMAP bmp = CreateCompatibleBitmap(src.dc(), 10, 6);
+    HDC m = CreateCompatibleDC(src.dc());
+    HGDIOBJ o = SelectObject(m, bmp);
+    BitBlt(m, 0, 0, 10, 6, src.dc(), 0, 0, SRCCOPY);
+    SelectObject(m, o);
+    DeleteDC(m);
+    rzt::Canvas c(20, 12, kPaper);
+    SetMapMode(c.dc(), MM_LOMETRIC);
+    DrawBitmap(c.dc(), bmp, 0, 0, 0, 0);
+    EXPECT_EQ(GetMapMode(c.dc()), MM_LOMETRIC);
+    const std::string picture = rzt::Join(rzt::Grid(c, {{kPaper, '.'}, {RGB(1, 1, 1), 'o'}}, 0, 0, 12, 8));
+    EXPECT_EQ(c.At(8, 4), RGB(1, 1, 1)) << picture;
+    EXPECT_EQ(c.At(11, 2), kPaper) << picture;
+    EXPECT_EQ(c.At(3, 7), kPaper) << picture;
+    DeleteObject(bmp);
+}
+
 TEST(DrawBitmap, NullBitmapDrawsNothing) {
     rzt::Canvas c(4, 4, kPaper);
     DrawBitmap(c.dc(), nullptr, 0, 0, 0, 0);
