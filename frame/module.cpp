@@ -23,10 +23,6 @@ HBRUSH FaceClassBrush() {
                          : static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
 }
 
-HBRUSH FaceCtlColorBrush() {
-    return IsWindows95() ? g_module.faceBrush : static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-}
-
 void FollowSystemFace() {
     ModuleState &m = g_module;
     COLORREF face = GetSysColor(COLOR_3DFACE);

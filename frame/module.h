@@ -44,9 +44,6 @@ inline bool IsWindows95() { return GetOSPlatform() == VER_PLATFORM_WIN32_WINDOWS
 // on Windows 95, the stock light grey elsewhere.
 HBRUSH FaceClassBrush();
 
-// Brush to answer WM_CTLCOLORxxx with so that children sit on a painted face.
-HBRUSH FaceCtlColorBrush();
-
 // Windows 95: replaces the shared face brush when COLOR_3DFACE has changed.
 void FollowSystemFace();
 
