@@ -4,9 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-bash tools/setup.sh
-cmake --preset x64 >/dev/null
-cmake --build --preset x64 -j"$(nproc)" --target rezore32_bench
+bash tools/build.sh x64 rezore32_bench
 source tools/wine-session.sh
 rezore32_start_session
 wine build/x64/bin/rezore32_bench.exe

@@ -6,9 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-bash tools/setup.sh
-cmake --preset x64 >/dev/null
-cmake --build --preset x64 -j"$(nproc)" --target rezore32_gallery
+bash tools/build.sh x64 rezore32_gallery
 had_display=${DISPLAY:-}
 source tools/wine-session.sh
 rezore32_start_session

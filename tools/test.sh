@@ -4,11 +4,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-bash tools/setup.sh
-cmake --preset x86 >/dev/null
-cmake --build --preset x86 -j"$(nproc)"
-cmake --preset x64 >/dev/null
-cmake --build --preset x64 -j"$(nproc)"
+bash tools/build.sh x86
+bash tools/build.sh x64
 source tools/wine-session.sh
 rezore32_start_session
 ctest --preset x64 "$@"
