@@ -15,6 +15,8 @@ constexpr DWORD kFirstRepeatDelay = 375;  // ms from the press to the second ste
 constexpr DWORD kRepeatInterval = 75;     // ms between further steps
 constexpr DWORD kPollSlice = 10;          // longest wait between two looks at the button
 
+bool HasStyle(HWND hwnd, LONG bit) { return (GetWindowLongA(hwnd, GWL_STYLE) & bit) != 0; }
+
 struct Layout {
     int w, h, hw, hh;  // client size and half size
     bool horz;         // halves side by side
@@ -28,11 +30,9 @@ Layout GetLayout(HWND hwnd) {
     l.h = rc.bottom;
     l.hw = l.w / 2;
     l.hh = l.h / 2;
-    l.horz = (GetWindowLongA(hwnd, GWL_STYLE) & SPINS_HORZ) != 0;
+    l.horz = HasStyle(hwnd, SPINS_HORZ);
     return l;
 }
-
-bool HasStyle(HWND hwnd, LONG bit) { return (GetWindowLongA(hwnd, GWL_STYLE) & bit) != 0; }
 
 void SetFocusedFlag(HWND hwnd, bool focused) {
     LONG state = rz::GetSlot(hwnd, kState);

@@ -64,11 +64,15 @@ void EdgeBevel(HDC hdc, int w, int h, BOOL raised, int width) {
     });
 }
 
-void Cover(HWND hwnd, HDC hdc, int textureRight, int textureBottom, int width, BOOL raised, int pattern) {
+// Face over the whole client area; the texture up to `textureArea`'s right
+// and bottom, or over the client area when it is null.
+void Cover(HWND hwnd, HDC hdc, const RECT *textureArea, int width, BOOL raised, int pattern) {
     RECT client = {};
     GetClientRect(hwnd, &client);
+    if (!textureArea)
+        textureArea = &client;
     FillFace(hdc, client);
-    Texture(hdc, textureRight, textureBottom, static_cast<WORD>(pattern));
+    Texture(hdc, textureArea->right, textureArea->bottom, static_cast<WORD>(pattern));
     EdgeBevel(hdc, client.right, client.bottom, raised, static_cast<short>(width));
 }
 
@@ -77,14 +81,12 @@ void Cover(HWND hwnd, HDC hdc, int textureRight, int textureBottom, int width, B
 extern "C" {
 
 void WINAPI CoverWindow(HWND hwnd, HDC hdc, int width, BOOL raised, int pattern) {
-    RECT client = {};
-    GetClientRect(hwnd, &client);
-    Cover(hwnd, hdc, client.right, client.bottom, width, raised, pattern);
+    Cover(hwnd, hdc, nullptr, width, raised, pattern);
 }
 
 void WINAPI PaintCoverWindow(HWND hwnd, const PAINTSTRUCT *ps, int width, BOOL raised, int pattern) {
     if (ps)
-        Cover(hwnd, ps->hdc, ps->rcPaint.right, ps->rcPaint.bottom, width, raised, pattern);
+        Cover(hwnd, ps->hdc, &ps->rcPaint, width, raised, pattern);
 }
 
 }  // extern "C"
