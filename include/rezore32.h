@@ -166,6 +166,144 @@ REZORE32_API LRESULT WINAPI IconDrawCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam,
 #define ICON_SETICON   (WM_USER + 4071) /* lParam HICON (0 shows nothing) */
 #define ICON_GETICON   (WM_USER + 4072) /* returns the HICON shown */
 
+/* ------------------------------------------------------------------------
+ * Strings and numbers.  Double-byte characters are recognised by the C
+ * runtime's lead-byte table of the process's ANSI code page; a lead byte is
+ * kept together with the byte after it, except a lone lead byte at the end.
+ * NULL strings are accepted everywhere: a NULL source counts as empty, a
+ * NULL destination makes the function do nothing (and return 0).
+ * --------------------------------------------------------------------- */
+
+/* Strict unsigned decimal of 1 to 5 digits, computed modulo 65536
+ * ("70000" gives 4464).  0xFFFF on any other text (so "65535" is
+ * indistinguishable from an error). */
+REZORE32_API WORD WINAPI Sz2UShort(LPCSTR text);
+/* Strict unsigned decimal of 1 to 10 digits, modulo 2^32 read as signed;
+ * -1 on any other text (no sign, no blanks). */
+REZORE32_API LONG WINAPI Sz2Long(LPCSTR text);
+/* GlobalFree every non-NULL handle of handles[0 .. count-1] (count 16-bit
+ * signed; 0 or negative does nothing) and set it to NULL. */
+REZORE32_API void WINAPI FreeMemMtrx(HGLOBAL *handles, int count);
+/* The value with thousands separators ("-2,147,483,648"); the buffer must
+ * hold COMMAED_BUFFER bytes. */
+#define COMMAED_BUFFER 15
+REZORE32_API void WINAPI CommaED(LPSTR buffer, LONG value);
+/* Cuts trailing ASCII blanks (0x20) in place; tabs and full-width blanks stay. */
+REZORE32_API void WINAPI StrSpcCut(LPSTR text);
+/* Half-width to full-width through _mbbtombc, two bytes per source byte and
+ * two zero bytes at the end; destination 2 x strlen(source) + 2 bytes.
+ * A byte without a full-width form ends the result. */
+REZORE32_API void WINAPI SzHan2SzZen(LPCSTR source, LPSTR destination);
+/* Copy with every '"' doubled; destination 2 x strlen(source) + 1 bytes.
+ * Returns 1 when the source held a '"'. */
+REZORE32_API BOOL WINAPI ChkStrDQuotation(LPCSTR source, LPSTR destination);
+/* Copy with every ',' written as "," in quotes (three bytes); destination
+ * 3 x strlen(source) + 1 bytes.  Returns 1 when the source held a ','. */
+REZORE32_API BOOL WINAPI ChkStrComma2DQuotation(LPCSTR source, LPSTR destination);
+/* Copy with every ',' replaced by '.'; destination strlen(source) + 1 bytes. */
+REZORE32_API void WINAPI ChkStrComma(LPCSTR source, LPSTR destination);
+/* ASCII letters to upper case (toUpper's low 16 bits nonzero) or lower
+ * case, in place; double-byte characters are left alone. */
+REZORE32_API void WINAPI ExchgStr(LPSTR text, int toUpper);
+
+/* ------------------------------------------------------------------------
+ * Settings store: HKEY_CURRENT_USER\Software\NEB Corporation\<application>
+ * \<section>, one named value per setting (strings REG_SZ, integers
+ * REG_DWORD).  Arguments in the order of the profile functions.  Reading
+ * never creates keys; writing needs HKEY_CURRENT_USER\Software to exist.
+ * A NULL section or application makes reads give the default and writes 0.
+ * --------------------------------------------------------------------- */
+
+/* Copies the stored string to buffer (size bytes) and returns its length.
+ * A missing value or an empty string gives the default and 0 (the default
+ * is copied only when it fits, else the buffer is left empty).  A stored
+ * string that does not fit, or a value of another type, gives "" and 0.
+ * size 0 writes nothing. */
+REZORE32_API int WINAPI GetNEBRegString(LPCSTR section, LPCSTR name, LPCSTR defaultText, LPSTR buffer,
+                                        DWORD size, LPCSTR application);
+/* The stored REG_DWORD, or the default when it is missing or of another type. */
+REZORE32_API int WINAPI GetNEBRegInt(LPCSTR section, LPCSTR name, int defaultValue, LPCSTR application);
+/* Stores text (with its zero).  text NULL deletes the value; name NULL
+ * deletes the whole section key with everything below it.  1 on success. */
+REZORE32_API BOOL WINAPI WriteNEBRegString(LPCSTR section, LPCSTR name, LPCSTR text, LPCSTR application);
+/* Stores a REG_DWORD.  1 on success. */
+REZORE32_API BOOL WINAPI WriteNEBRegInt(LPCSTR section, LPCSTR name, int value, LPCSTR application);
+
+/* ------------------------------------------------------------------------
+ * Version information and file names
+ * --------------------------------------------------------------------- */
+
+/* A global block with the file's whole version resource (free it with
+ * GlobalFree) and its first translation (low word language, high word code
+ * page) in *translation; NULL when there is none or translation is NULL. */
+REZORE32_API HGLOBAL WINAPI OpenVerInf(LPCSTR file, DWORD *translation);
+
+#define VERINF_PRODUCTNAME     0
+#define VERINF_LEGALCOPYRIGHT  1
+#define VERINF_COMPANYNAME     2
+#define VERINF_FILEDESCRIPTION 3
+/* The output buffer of GetVerInf holds VERINF_BUFFER bytes. */
+#define VERINF_BUFFER 256
+/* Copies string `item` (VERINF_..., 16-bit) of the block's string table for
+ * the translation; 1 when found.  0 and an empty buffer when it is missing,
+ * the item is unknown or the string does not fit VERINF_BUFFER bytes. */
+REZORE32_API WORD WINAPI GetVerInf(HGLOBAL block, DWORD translation, int item, LPSTR buffer);
+/* Major x 100 + minor of the DLL's own file version; 0 on failure. */
+REZORE32_API WORD WINAPI GetNEBAPLDLLVersion(void);
+
+/* Longest path IsFileExist takes, in bytes. */
+#define FILEEXIST_MAXPATH 1023
+/* 1 when the file can be opened for reading (0 for directories, NULL and
+ * paths longer than FILEEXIST_MAXPATH). */
+REZORE32_API BOOL WINAPI IsFileExist(LPCSTR path);
+/* The module's (NULL: the executable's) profile name without directory:
+ * APP.INI for C:\DIR\APP.EXE.  The buffer holds INIFILE_BUFFER bytes; a
+ * name that would not fit, or an unknown module, gives "". */
+#define INIFILE_BUFFER 24
+REZORE32_API void WINAPI GetIniFileName(HINSTANCE instance, LPSTR buffer);
+/* The module's help file: C:\DIR\APP.EXE.HLP when that file exists, else
+ * APP.HLP.  The buffer holds HLPFILE_BUFFER bytes; a name that would not
+ * fit, or an unknown module, gives "". */
+#define HLPFILE_BUFFER 132
+REZORE32_API void WINAPI GetHlpFileName(HINSTANCE instance, LPSTR buffer);
+
+/* ------------------------------------------------------------------------
+ * Input method, printer, cursor and broadcast services
+ * --------------------------------------------------------------------- */
+
+/* Opens (open != 0) or closes the input method for the window; returns what
+ * SendIMEMessageExA returns.  The IME enable state is kept. */
+REZORE32_API LRESULT WINAPI FepControl(HWND hwnd, BOOL open);
+/* Asks the input method to open its word registration. */
+REZORE32_API void WINAPI FEPWordRegisterd(HWND hwnd);
+/* The default printer's name (first field of [windows] device=) into a
+ * buffer of PRINTER_BUFFER bytes; 1 when there is one, else 0 and "". */
+#define PRINTER_BUFFER 128
+REZORE32_API BOOL WINAPI GetPrinterName(LPSTR buffer);
+
+/* Replacing the system arrow cursor's shape for every window:
+ *   HGLOBAL saved;  InitSysCursor(&saved);   keep the arrow
+ *   SetSysCursor(cursor);                    the arrow looks like cursor
+ *   TermSysCursor(&saved);                   the arrow as it was; saved = NULL
+ * On Windows 95 the shape is copied between the cursors' memory blocks
+ * (only blocks of the same size).  On systems where cursors are not memory
+ * blocks (Windows NT) the arrow is replaced with SetSystemCursor and saved
+ * holds a private copy of the original arrow, put back by TermSysCursor.
+ * NULL arguments do nothing. */
+REZORE32_API void WINAPI InitSysCursor(HGLOBAL *saved);
+REZORE32_API void WINAPI SetSysCursor(HCURSOR cursor);
+REZORE32_API void WINAPI TermSysCursor(HGLOBAL *saved);
+
+/* Broadcast table of up to 32 windows with group numbers, per process. */
+/* Adds an entry (the same window may be added again); 0 when full. */
+REZORE32_API BOOL WINAPI SetBroadCastWindow(HWND hwnd, WORD group);
+/* Removes the window's first entry, keeping the order; 0 when not found.
+ * With one entry or none it empties the table whatever hwnd is. */
+REZORE32_API BOOL WINAPI ResetBroadCastWindow(HWND hwnd);
+/* SendMessageA to every entry of `group` (16-bit signed; negative: all) in
+ * table order; destroyed windows are skipped. */
+REZORE32_API void WINAPI PostBroadCastMessage(int group, UINT msg, WPARAM wParam, LPARAM lParam);
+
 #ifdef __cplusplus
 }
 #endif

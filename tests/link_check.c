@@ -33,5 +33,39 @@ int main(int argc, char **argv) {
     SpinCtlWndFn(w, WM_NULL, 0, 0);
     BorderCtlWndFn(w, WM_NULL, 0, 0);
     IconDrawCtlWndFn(w, WM_NULL, 0, 0);
+    {
+        char text[300] = "1";
+        HGLOBAL blocks[1] = {NULL};
+        DWORD translation = 0;
+        HGLOBAL saved = NULL;
+        Sz2UShort(text);
+        Sz2Long(text);
+        FreeMemMtrx(blocks, 1);
+        CommaED(text, 1);
+        StrSpcCut(text);
+        SzHan2SzZen("A", text);
+        ChkStrDQuotation("a", text);
+        ChkStrComma2DQuotation("a", text);
+        ChkStrComma("a", text);
+        ExchgStr(text, 1);
+        GetNEBRegString("s", "n", "", text, sizeof(text), "a");
+        GetNEBRegInt("s", "n", 0, "a");
+        WriteNEBRegString("s", "n", "v", "a");
+        WriteNEBRegInt("s", "n", 1, "a");
+        GetVerInf(OpenVerInf("x", &translation), translation, VERINF_PRODUCTNAME, text);
+        GetNEBAPLDLLVersion();
+        IsFileExist(text);
+        GetIniFileName(NULL, text);
+        GetHlpFileName(NULL, text);
+        FepControl(w, TRUE);
+        FEPWordRegisterd(w);
+        GetPrinterName(text);
+        InitSysCursor(&saved);
+        SetSysCursor(NULL);
+        TermSysCursor(&saved);
+        SetBroadCastWindow(w, 1);
+        ResetBroadCastWindow(w);
+        PostBroadCastMessage(-1, WM_NULL, 0, 0);
+    }
     return 1;
 }
