@@ -218,6 +218,8 @@ TEST(InputMethod, EnableStateIsKept) {
     WINNLSEnableIME(nullptr, TRUE);
     FepControl(nullptr, TRUE);
     DestroyWindow(edit);
+    FepControl(edit, TRUE);  // a destroyed window
+    FEPWordRegisterd(edit);
 }
 
 // ---------------------------------------------------------------- cursor

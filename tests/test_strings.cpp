@@ -127,6 +127,9 @@ TEST(Strings, StrSpcCutTrimsOnlyAsciiBlanks) {
         StrSpcCut(&text[0]);
         EXPECT_STREQ(text.c_str(), c.out) << '"' << c.in << '"';
     }
+    std::string blanks(10000, ' ');
+    StrSpcCut(&blanks[0]);
+    EXPECT_STREQ(blanks.c_str(), "");
     StrSpcCut(nullptr);
 }
 
@@ -159,6 +162,14 @@ TEST(Strings, SzHan2SzZenWidensSingleBytes) {
         SzHan2SzZen(nullptr, out.data());
         EXPECT_TRUE(out.GuardsIntact());
         SzHan2SzZen("A", nullptr);
+    }
+    {
+        const std::string digits(10000, '7');
+        Guarded out(2 * digits.size() + 2);
+        SzHan2SzZen(digits.c_str(), out.data());
+        EXPECT_EQ(out.text().size(), 20000u);
+        EXPECT_EQ(out.raw(4), "\x82\x56\x82\x56");
+        EXPECT_TRUE(out.GuardsIntact());
     }
 }
 
