@@ -1,5 +1,7 @@
 // The window classes the library registers when it is attached.  Rows are
 // registered in this order; a class added later takes its place in the table.
+#include "calendar/calendar.h"
+#include "calendar/jump.h"
 #include "controls/icondraw.h"
 #include "controls/spin.h"
 #include "frame/module.h"
@@ -24,6 +26,9 @@ constexpr UINT kPaneStyle = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
 const ClassRow kClassRows[] = {
     {REZORE32_SPINCLASS, SpinCtlWndFn, kControlStyle, kSpinExtraBytes, 0, Background::Face},
     {REZORE32_BORDERCLASS, BorderCtlWndFn, kControlStyle, 0, 0, Background::Face},
+    {REZORE32_CALENDARCLASS, CalenderCtlWndFn, kControlStyle, kCalendarExtraBytes, 0, Background::Face},
+    {REZORE32_JUMPCLASS, SelYearMonthDlgFn, kPaneStyle, kJumpDialogExtraBytes, REZORE32_IDI_EMBLEM,
+     Background::Face},
     {REZORE32_ICONDRAWCLASS, IconDrawCtlWndFn, kPaneStyle, kIconDrawExtraBytes, REZORE32_IDI_EMBLEM,
      Background::Face},
 };

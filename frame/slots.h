@@ -14,6 +14,14 @@ struct LongSlot {
 inline LONG GetSlot(HWND hwnd, LongSlot slot) { return GetWindowLongA(hwnd, slot.index); }
 inline void SetSlot(HWND hwnd, LongSlot slot, LONG value) { SetWindowLongA(hwnd, slot.index, value); }
 
+// A 16-bit slot at a fixed byte index.
+struct WordSlot {
+    int index;
+};
+
+inline WORD GetSlot(HWND hwnd, WordSlot slot) { return GetWindowWord(hwnd, slot.index); }
+inline void SetSlot(HWND hwnd, WordSlot slot, WORD value) { SetWindowWord(hwnd, slot.index, value); }
+
 // USER and GDI handles are significant in 32 bits even on Win64: a handle
 // slot keeps the handle truncated and gives it back sign-extended.
 template <class Handle>

@@ -33,11 +33,19 @@ extern "C" {
 #define REZORE32_SPINCLASS      "NbSpin!+"
 #define REZORE32_BORDERCLASS    "NbBorder!+"
 #define REZORE32_ICONDRAWCLASS  "NbIconDraw!+"
+#define REZORE32_CALENDARCLASS  "NbCalender!+"
+#define REZORE32_JUMPCLASS      "NbClndrJump!+" /* class of dialog template 4000 */
 
 /* Resources of the DLL that applications may load from its module. */
 #define REZORE32_IDB_SPINARROWS 3000 /* 36 x 9, four 9 x 9 arrow cells */
 #define REZORE32_IDI_TENKEY     3011 /* ten-key pad icon, 32 x 32 */
 #define REZORE32_IDI_EMBLEM     5000 /* the library's emblem, 32 x 32 */
+#define REZORE32_IDD_JUMP       4000 /* year-and-month jump dialog */
+
+/* Controls of the jump dialog (besides IDOK and IDCANCEL). */
+#define REZORE32_IDC_JUMP_EDIT   4001 /* "YYYY/MM" */
+#define REZORE32_IDC_JUMP_SPIN   4002 /* steps the year */
+#define REZORE32_IDC_JUMP_MONTH1 4011 /* month m is 4010 + m */
 
 /* ------------------------------------------------------------------------
  * Platform and shared brushes
@@ -165,6 +173,63 @@ REZORE32_API LRESULT WINAPI IconDrawCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam,
 #define ICON_QUERYICON (WM_USER + 4070) /* to the parent at creation: return an HICON or 0 */
 #define ICON_SETICON   (WM_USER + 4071) /* lParam HICON (0 shows nothing) */
 #define ICON_GETICON   (WM_USER + 4072) /* returns the HICON shown */
+
+/* ------------------------------------------------------------------------
+ * Calendar control, class "NbCalender!+"
+ *
+ * One month: a header line ("<", the year and month, ">"), the weekday
+ * names and the days, Sunday first.  The window text at creation may give
+ * the date as eight digits ("19960315"); empty or 0 means today.  Dates are
+ * packed as year x 65536 + month x 256 + day (CLNDR_PACKDATE).
+ * Keys: arrows move the day cursor or the focus between the header parts
+ * and the grid; Space chooses the day, steps the month on "<" / ">" and
+ * opens the jump dialog on the title.  Mouse: a click moves the focus or
+ * the cursor; double clicks step the month, open the jump dialog or choose
+ * a day.  Window extra bytes (112): 2 focus parts (WORD: low byte focused
+ * part, high byte the part before), 4 today, 8 current date, 12 highlighted
+ * date, 16 marked days (bit d-1), 20 large font, 24 small font, 28.. the
+ * 42 day cells (WORD each, 0 empty).  The fonts are made at creation from
+ * ANSI_VAR_FONT with the Shift-JIS character set and freed on destroy.
+ * --------------------------------------------------------------------- */
+REZORE32_API LRESULT WINAPI CalenderCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+#define CLNDR_PACKDATE(y, m, d) ((DWORD)(((DWORD)(y) << 16) + ((DWORD)(m) << 8) + (DWORD)(d)))
+#define CLNDR_YEAR(date)  ((int)(((DWORD)(date) >> 16) & 0xFFFF))
+#define CLNDR_MONTH(date) ((int)(((DWORD)(date) >> 8) & 0xFF))
+#define CLNDR_DAY(date)   ((int)((DWORD)(date) & 0xFF))
+
+#define CLNDRS_JAPANESE  0x0001 /* Japanese labels; clear: English */
+#define CLNDRS_SHOWMARKS 0x0002 /* marked days on blue */
+#define CLNDRS_VIEWONLY  0x0004 /* no buttons, no mouse, no keys in the grid */
+#define CLNDRS_MONTHONLY 0x0008 /* clicks in the grid ignored; with VIEWONLY the header keeps its keys */
+
+/* Parts that can hold the focus (the bytes of the focus-parts slot). */
+#define CLNDRP_DAYS  1
+#define CLNDRP_TITLE 2
+#define CLNDRP_PREV  4
+#define CLNDRP_NEXT  8
+
+#define CLNDR_SETDATE      (WM_USER + 4100) /* lParam packed date: shows its month, cursor on its day */
+#define CLNDR_GETDATE      (WM_USER + 4101) /* returns the current packed date */
+#define CLNDR_SETHIGHLIGHT (WM_USER + 4102) /* lParam packed date drawn white on blue; 0 none */
+#define CLNDR_MARKDAY      (WM_USER + 4103) /* lParam day 1-31 marked in every month; 0 clears all marks (no repaint) */
+#define CLNDR_SETENGLISH   (WM_USER + 4104)
+#define CLNDR_SETJAPANESE  (WM_USER + 4105)
+#define CLNDR_SETNORMAL    (WM_USER + 4106) /* clears VIEWONLY and MONTHONLY */
+#define CLNDR_SETVIEWONLY  (WM_USER + 4107) /* sets VIEWONLY, clears MONTHONLY */
+#define CLNDR_SETMONTHONLY (WM_USER + 4108) /* sets MONTHONLY, clears VIEWONLY */
+#define CLNDR_HIDEMARKS    (WM_USER + 4109)
+#define CLNDR_SHOWMARKS    (WM_USER + 4110)
+#define CLNDR_JUMPDIALOG   (WM_USER + 4111) /* runs the year-and-month jump dialog */
+#define CLNDR_JUMPINIT     (WM_USER + 4112) /* the jump dialog to itself: fill the edit box */
+
+/* WM_COMMAND notification code: the user chose the current day (Space in
+ * the grid or a double click on a day); read it with CLNDR_GETDATE. */
+#define CLNDRN_DAYCHOSEN 0
+
+/* Class window procedure of the jump dialog "NbClndrJump!+" (template
+ * 4000), which the calendar runs from its title. */
+REZORE32_API LRESULT WINAPI SelYearMonthDlgFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 /* ------------------------------------------------------------------------
  * Strings and numbers.  Double-byte characters are recognised by the C

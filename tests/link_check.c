@@ -33,6 +33,8 @@ int main(int argc, char **argv) {
     SpinCtlWndFn(w, WM_NULL, 0, 0);
     BorderCtlWndFn(w, WM_NULL, 0, 0);
     IconDrawCtlWndFn(w, WM_NULL, 0, 0);
+    CalenderCtlWndFn(w, WM_NULL, 0, 0);
+    SelYearMonthDlgFn(w, WM_NULL, 0, 0);
     {
         char text[300] = "1";
         HGLOBAL blocks[1] = {NULL};

@@ -40,7 +40,7 @@ const char *const kBuiltExports[] = {
     "_ExDrawRect@12", "_DrawRoundRect@16", "_DrawFrame@16", "_EdgeDrawRect@16", "_CtlFrame@20",
     "_EdgeDrawCtl@20", "_DrawBitmap@24", "_CoverWindow@20", "_PaintCoverWindow@20", "_AndRect@12",
     "_ClntRc2ScrnRc@12", "_ScrnRc2ClntRc@12", "_CenterPopup@8", "_SpinCtlWndFn@16", "_BorderCtlWndFn@16",
-    "_IconDrawCtlWndFn@16", "_Sz2UShort@4", "_Sz2Long@4", "_FreeMemMtrx@8", "_CommaED@8", "_StrSpcCut@4",
+    "_IconDrawCtlWndFn@16", "_CalenderCtlWndFn@16", "_SelYearMonthDlgFn@16", "_Sz2UShort@4", "_Sz2Long@4", "_FreeMemMtrx@8", "_CommaED@8", "_StrSpcCut@4",
     "_SzHan2SzZen@8", "_ChkStrDQuotation@8", "_ChkStrComma2DQuotation@8", "_ChkStrComma@8", "_ExchgStr@8",
     "_GetNEBRegString@24", "_GetNEBRegInt@16", "_WriteNEBRegString@16", "_WriteNEBRegInt@16", "_OpenVerInf@8",
     "_GetVerInf@16", "_GetNEBAPLDLLVersion@0", "_IsFileExist@4", "_GetIniFileName@8", "_GetHlpFileName@8",

@@ -19,6 +19,9 @@ constexpr UINT kPane = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
 const ClassRow kRows[] = {
     {"NbSpin!+", "SpinCtlWndFn", kControl, 20, false},
     {"NbBorder!+", "BorderCtlWndFn", kControl, 0, false},
+    {"NbCalender!+", "CalenderCtlWndFn", kControl, 112, false},
+    // A dialog class: the dialog manager's bytes, then a pointer-sized slot.
+    {"NbClndrJump!+", "SelYearMonthDlgFn", kPane, DLGWINDOWEXTRA + static_cast<int>(sizeof(LONG_PTR)), true},
     {"NbIconDraw!+", "IconDrawCtlWndFn", kPane, 8, true},
 };
 
