@@ -1,6 +1,7 @@
 // The gallery: every control of the library in one dialog from the
 // gallery's own template.  With --screenshot FILE.png it saves a picture of
-// its window and exits.
+// its window, then one of the calendar's jump dialog (FILE-jump.png), and
+// exits.
 #include <windows.h>
 
 #include <cstring>
@@ -55,6 +56,13 @@ void DrawSample(const DRAWITEMSTRUCT &item) {
     }
 }
 
+void ShowChosenDay(HWND dlg, HWND calendar) {
+    const DWORD date = static_cast<DWORD>(SendMessageA(calendar, CLNDR_GETDATE, 0, 0));
+    char text[32];
+    wsprintfA(text, "%04d/%02d/%02d", CLNDR_YEAR(date), CLNDR_MONTH(date), CLNDR_DAY(date));
+    SetDlgItemTextA(dlg, IDC_CHOSEN, text);
+}
+
 INT_PTR CALLBACK GalleryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_INITDIALOG:
@@ -62,6 +70,11 @@ INT_PTR CALLBACK GalleryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
             SendDlgItemMessageA(dlg, row.spin, SPIN_SETRANGE, row.position, MAKELONG(row.minimum, row.maximum));
             ShowValue(dlg, row);
         }
+        // The Japanese calendar marks the 5th and 20th of every month; the
+        // English one highlights a date of the month it shows.
+        SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_MARKDAY, 0, 5);
+        SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_MARKDAY, 0, 20);
+        SendDlgItemMessageA(dlg, IDC_CALENDAR_EN, CLNDR_SETHIGHLIGHT, 0, CLNDR_PACKDATE(1996, 3, 20));
         CenterPopup(dlg, GetParent(dlg));
         return TRUE;
     case ICON_QUERYICON:
@@ -90,6 +103,11 @@ INT_PTR CALLBACK GalleryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
         for (const SpinRow &row : kSpins)
             if (LOWORD(wParam) == row.spin && (HIWORD(wParam) == SPINN_UP || HIWORD(wParam) == SPINN_DOWN))
                 ShowValue(dlg, row);
+        if ((LOWORD(wParam) == IDC_CALENDAR_JA || LOWORD(wParam) == IDC_CALENDAR_EN) &&
+            HIWORD(wParam) == CLNDRN_DAYCHOSEN)
+            ShowChosenDay(dlg, reinterpret_cast<HWND>(lParam));
+        if (LOWORD(wParam) == IDC_JUMP)
+            SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_JUMPDIALOG, 0, 0);
         if (LOWORD(wParam) == IDCANCEL)
             DestroyWindow(dlg);
         return TRUE;
@@ -145,6 +163,24 @@ bool Screenshot(HWND hwnd, const std::string &path) {
     return SavePng(path, w, h, rgb);
 }
 
+// Saves the jump dialog once it is up, then closes it.
+std::string g_jumpShot;
+bool g_jumpShotOk;
+
+void CALLBACK ShootJumpDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND jump = FindWindowA(REZORE32_JUMPCLASS, nullptr);
+    if (!jump)
+        return;
+    KillTimer(nullptr, timer);
+    g_jumpShotOk = Screenshot(jump, g_jumpShot);
+    PostMessageA(jump, WM_COMMAND, IDCANCEL, 0);
+}
+
+std::string JumpShotName(const std::string &path) {
+    const size_t dot = path.rfind('.');
+    return dot == std::string::npos ? path + "-jump" : path.substr(0, dot) + "-jump" + path.substr(dot);
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -162,8 +198,11 @@ int main(int argc, char **argv) {
     if (!screenshot.empty()) {
         Pump(800);
         const bool ok = Screenshot(dlg, screenshot);
+        g_jumpShot = JumpShotName(screenshot);
+        SetTimer(nullptr, 0, 600, ShootJumpDialog);
+        SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_JUMPDIALOG, 0, 0);
         DestroyWindow(dlg);
-        return ok ? 0 : 2;
+        return ok && g_jumpShotOk ? 0 : 2;
     }
     MSG m;
     while (GetMessageA(&m, nullptr, 0, 0) > 0)

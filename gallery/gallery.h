@@ -16,3 +16,7 @@
 #define IDC_SWATCH_BLOCKS 133
 #define IDC_FRAME_RAISED  141
 #define IDC_FRAME_SUNKEN  142
+#define IDC_CALENDAR_JA   151
+#define IDC_CALENDAR_EN   152
+#define IDC_CHOSEN        153
+#define IDC_JUMP          154

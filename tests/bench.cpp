@@ -116,6 +116,36 @@ void BenchPaint(HWND parent) {
     DestroyWindow(updown);
 }
 
+// Full repaints of a calendar against comctl32's month calendar of the same
+// size, side by side in this process.
+void BenchCalendar(HWND parent) {
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_DATE_CLASSES};
+    InitCommonControlsEx(&icc);
+    const int w = 230, h = 180;
+    HWND calendar = CreateWindowExA(0, REZORE32_CALENDARCLASS, "19960315", WS_CHILD | WS_VISIBLE | CLNDRS_JAPANESE |
+                                    CLNDRS_SHOWMARKS, 10, 60, w, h, parent, nullptr, nullptr, nullptr);
+    HWND monthcal = CreateWindowExA(0, MONTHCAL_CLASSA, "", WS_CHILD | WS_VISIBLE, 250, 60, w, h, parent, nullptr,
+                                    nullptr, nullptr);
+    SendMessageA(calendar, CLNDR_MARKDAY, 0, 5);
+    SendMessageA(calendar, CLNDR_SETHIGHLIGHT, 0, CLNDR_PACKDATE(1996, 3, 20));
+    SetFocus(calendar);
+    Pump();
+    const int rounds = 5, count = 200;
+    double calendarMs = 0, monthcalMs = 0;
+    TimeRepaints(calendar, 20);  // warm up both
+    TimeRepaints(monthcal, 20);
+    for (int r = 0; r < rounds; ++r) {
+        calendarMs += TimeRepaints(calendar, count);
+        monthcalMs += TimeRepaints(monthcal, count);
+    }
+    const int total = rounds * count;
+    printf("calendar: NbCalender!+ %.1f us, SysMonthCal32 %.1f us a repaint (%d each, %d x %d)\n",
+           1000 * calendarMs / total, 1000 * monthcalMs / total, total, w, h);
+    printf("calendar: cost ratio NbCalender!+ / SysMonthCal32 = %.2f\n", calendarMs / monthcalMs);
+    DestroyWindow(calendar);
+    DestroyWindow(monthcal);
+}
+
 }  // namespace
 
 int main() {
@@ -127,12 +157,13 @@ int main() {
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszClassName = "RzBenchParent";
     RegisterClassA(&wc);
-    HWND parent = CreateWindowExA(0, wc.lpszClassName, "bench", WS_POPUP | WS_VISIBLE, 40, 40, 200, 150, nullptr,
+    HWND parent = CreateWindowExA(0, wc.lpszClassName, "bench", WS_POPUP | WS_VISIBLE, 40, 40, 500, 260, nullptr,
                                   nullptr, wc.hInstance, nullptr);
     SetForegroundWindow(parent);
     Pump(200);
     BenchHold(parent);
     BenchPaint(parent);
+    BenchCalendar(parent);
     DestroyWindow(parent);
     return 0;
 }
