@@ -276,7 +276,8 @@ REZORE32_API void WINAPI ExchgStr(LPSTR text, int toUpper);
  * \<section>, one named value per setting (strings REG_SZ, integers
  * REG_DWORD).  Arguments in the order of the profile functions.  Reading
  * never creates keys; writing needs HKEY_CURRENT_USER\Software to exist.
- * A NULL section or application makes reads give the default and writes 0.
+ * A NULL section or application makes reads give the default and writes 0;
+ * a NULL value name means the key's unnamed value, as in the registry.
  * --------------------------------------------------------------------- */
 
 /* Copies the stored string to buffer (size bytes) and returns its length.

@@ -408,6 +408,33 @@ TEST(CalendarKeys, March1996Moves) {
     EXPECT_EQ(cal.parts() & 0xFF, CLNDRP_DAYS);
 }
 
+TEST(CalendarKeys, UpIntoTheHeaderByColumn) {
+    // March 1996: the 1st and 2nd fill columns 5 and 6 of the first row, the
+    // 3rd to the 7th sit below empty cells.
+    const struct {
+        int day;
+        WORD part;
+    } cases[] = {
+        {1, CLNDRP_NEXT},  {2, CLNDRP_NEXT},  {3, CLNDRP_PREV}, {4, CLNDRP_PREV},
+        {5, CLNDRP_TITLE}, {6, CLNDRP_TITLE}, {7, CLNDRP_TITLE},
+    };
+    Cal cal("19960301", 0);
+    cal.focus();
+    for (const auto &c : cases) {
+        cal.set(CLNDR_SETDATE, Date(1996, 3, c.day));
+        cal.key(VK_UP);
+        EXPECT_EQ(cal.parts(), 0x0100 | c.part) << c.day;
+        EXPECT_EQ(cal.date(), Date(1996, 3, c.day));
+        EXPECT_TRUE(ScreenIsRepaint(cal)) << c.day;
+        cal.key(VK_DOWN);
+        EXPECT_EQ(cal.parts(), (c.part << 8) | CLNDRP_DAYS);
+    }
+    // Below a day, Up moves to it instead.
+    cal.set(CLNDR_SETDATE, Date(1996, 3, 9));
+    cal.key(VK_UP);
+    EXPECT_EQ(cal.date(), Date(1996, 3, 2));
+}
+
 TEST(CalendarKeys, MonthStepsAtTheEnds) {
     Cal cal("99991215", 0);
     cal.focus();
@@ -630,6 +657,12 @@ TEST(CalendarPaint, ColoursOfDays) {
     UpdateWindow(cal);
     Picture fresh(cal);
     EXPECT_EQ(fresh.Count(cell(12), kBlue), 0);
+    // Marks belong to day numbers of every month.
+    cal.set(CLNDR_MARKDAY, 12);
+    cal.set(CLNDR_SETDATE, Date(1996, 5, 1));
+    Picture may(cal);
+    EXPECT_GT(may.Count(cal.layout().DayCell(cal.cellOf(12)), kBlue), 0);
+    cal.set(CLNDR_MARKDAY, 0);
     // The highlight in another month is not shown.
     cal.set(CLNDR_SETDATE, Date(1996, 4, 1));
     Picture april(cal);
