@@ -8,6 +8,7 @@
 #include "calendar/calendar.h"
 #include "calendar/jump.h"
 #include "frame/module.h"
+#include "frame/window.h"
 
 namespace rz {
 
@@ -35,15 +36,9 @@ void NextMonth(HWND hwnd) {
 namespace {
 
 using namespace rz::calendar;
+using rz::HasStyle;
 using rz::PackedDate;
-
-LONG Style(HWND hwnd) { return GetWindowLongA(hwnd, GWL_STYLE); }
-bool HasStyle(HWND hwnd, LONG bit) { return (Style(hwnd) & bit) != 0; }
-
-void Repaint(HWND hwnd) {
-    InvalidateRect(hwnd, nullptr, TRUE);
-    UpdateWindow(hwnd);
-}
+using rz::Repaint;
 
 PackedDate CurrentDate(HWND hwnd) { return static_cast<PackedDate>(rz::GetSlot(hwnd, kCurrentDate)); }
 
@@ -188,25 +183,18 @@ bool DaysKey(HWND hwnd, WPARAM key) {
 void HeaderKey(HWND hwnd, BYTE part, WPARAM key) {
     switch (part) {
     case CLNDRP_PREV:
+    case CLNDRP_NEXT: {
+        const bool prev = part == CLNDRP_PREV;
         if (key == VK_SPACE) {
-            rz::PrevMonth(hwnd);
+            prev ? rz::PrevMonth(hwnd) : rz::NextMonth(hwnd);
             Repaint(hwnd);
-        } else if (key == VK_RIGHT) {
+        } else if (key == (prev ? VK_RIGHT : VK_LEFT)) {  // towards the title
             FocusPart(hwnd, CLNDRP_TITLE);
         } else if (key == VK_DOWN) {
             FocusPart(hwnd, CLNDRP_DAYS);
         }
         break;
-    case CLNDRP_NEXT:
-        if (key == VK_SPACE) {
-            rz::NextMonth(hwnd);
-            Repaint(hwnd);
-        } else if (key == VK_LEFT) {
-            FocusPart(hwnd, CLNDRP_TITLE);
-        } else if (key == VK_DOWN) {
-            FocusPart(hwnd, CLNDRP_DAYS);
-        }
-        break;
+    }
     case CLNDRP_TITLE:
         if (key == VK_SPACE)
             PostMessageA(hwnd, CLNDR_JUMPDIALOG, 0, 0);
@@ -222,7 +210,7 @@ void HeaderKey(HWND hwnd, BYTE part, WPARAM key) {
 }
 
 LRESULT OnKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
-    const LONG style = Style(hwnd);
+    const LONG style = rz::StyleOf(hwnd);
     const bool viewOnly = (style & CLNDRS_VIEWONLY) != 0;
     const BYTE part = Focused(hwnd);
     if (viewOnly && part == 0)
@@ -289,7 +277,7 @@ LRESULT OnButton(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 // --------------------------------------------------------------- messages
 void SetStyleBits(HWND hwnd, LONG set, LONG clear) {
-    SetWindowLongA(hwnd, GWL_STYLE, (Style(hwnd) & ~clear) | set);
+    SetWindowLongA(hwnd, GWL_STYLE, (rz::StyleOf(hwnd) & ~clear) | set);
     Repaint(hwnd);
 }
 

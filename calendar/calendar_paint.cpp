@@ -3,6 +3,7 @@
 #include "calendar/calendar.h"
 #include "frame/gdi.h"
 #include "frame/module.h"
+#include "frame/window.h"
 
 namespace rz {
 namespace calendar {
@@ -12,8 +13,6 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
-
-bool HasStyle(HWND hwnd, LONG bit) { return (GetWindowLongA(hwnd, GWL_STYLE) & bit) != 0; }
 
 // Text colour and background colour of a DC, put back at the end.
 class KeepColours {

@@ -6,16 +6,17 @@
 
 #include "frame/gdi.h"
 #include "frame/module.h"
+#include "frame/window.h"
 
 namespace {
 
 using namespace rz::spin;
+using rz::HasStyle;
+using rz::Repaint;
 
 constexpr DWORD kFirstRepeatDelay = 375;  // ms from the press to the second step
 constexpr DWORD kRepeatInterval = 75;     // ms between further steps
 constexpr DWORD kPollSlice = 10;          // longest wait between two looks at the button
-
-bool HasStyle(HWND hwnd, LONG bit) { return (GetWindowLongA(hwnd, GWL_STYLE) & bit) != 0; }
 
 struct Layout {
     int w, h, hw, hh;  // client size and half size
@@ -37,11 +38,6 @@ Layout GetLayout(HWND hwnd) {
 void SetFocusedFlag(HWND hwnd, bool focused) {
     LONG state = rz::GetSlot(hwnd, kState);
     rz::SetSlot(hwnd, kState, focused ? (state | kFocused) : (state & ~kFocused));
-}
-
-void Repaint(HWND hwnd) {
-    InvalidateRect(hwnd, nullptr, TRUE);
-    UpdateWindow(hwnd);
 }
 
 // Applies the step rule, tells the parent when the value changed and

@@ -92,6 +92,24 @@ double TimeRepaints(HWND hwnd, int count) {
     return Now() - start;
 }
 
+// Milliseconds a full repaint of each window takes, measured in alternating
+// rounds after a warm-up.
+struct RepaintCost {
+    double ours, theirs;
+    int repaints;
+};
+
+RepaintCost CompareRepaints(HWND ours, HWND theirs, int rounds, int count) {
+    TimeRepaints(ours, count / 8);
+    TimeRepaints(theirs, count / 8);
+    RepaintCost cost = {0, 0, rounds * count};
+    for (int r = 0; r < rounds; ++r) {
+        cost.ours += TimeRepaints(ours, count);
+        cost.theirs += TimeRepaints(theirs, count);
+    }
+    return cost;
+}
+
 void BenchPaint(HWND parent) {
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&icc);
@@ -100,18 +118,10 @@ void BenchPaint(HWND parent) {
     HWND updown = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, 40, 60, 20, 40, parent, nullptr,
                                   nullptr, nullptr);
     Pump();
-    const int rounds = 5, count = 400;
-    double spinMs = 0, updownMs = 0;
-    TimeRepaints(spin, 50);  // warm up both
-    TimeRepaints(updown, 50);
-    for (int r = 0; r < rounds; ++r) {
-        spinMs += TimeRepaints(spin, count);
-        updownMs += TimeRepaints(updown, count);
-    }
-    const int total = rounds * count;
-    printf("paint: NbSpin!+ %.1f us, msctls_updown32 %.1f us a repaint (%d each, 20 x 40)\n", 1000 * spinMs / total,
-           1000 * updownMs / total, total);
-    printf("paint: cost ratio spin / up-down = %.2f\n", spinMs / updownMs);
+    const RepaintCost c = CompareRepaints(spin, updown, 5, 400);
+    printf("paint: NbSpin!+ %.1f us, msctls_updown32 %.1f us a repaint (%d each, 20 x 40)\n",
+           1000 * c.ours / c.repaints, 1000 * c.theirs / c.repaints, c.repaints);
+    printf("paint: cost ratio spin / up-down = %.2f\n", c.ours / c.theirs);
     DestroyWindow(spin);
     DestroyWindow(updown);
 }
@@ -130,18 +140,10 @@ void BenchCalendar(HWND parent) {
     SendMessageA(calendar, CLNDR_SETHIGHLIGHT, 0, CLNDR_PACKDATE(1996, 3, 20));
     SetFocus(calendar);
     Pump();
-    const int rounds = 5, count = 200;
-    double calendarMs = 0, monthcalMs = 0;
-    TimeRepaints(calendar, 20);  // warm up both
-    TimeRepaints(monthcal, 20);
-    for (int r = 0; r < rounds; ++r) {
-        calendarMs += TimeRepaints(calendar, count);
-        monthcalMs += TimeRepaints(monthcal, count);
-    }
-    const int total = rounds * count;
+    const RepaintCost c = CompareRepaints(calendar, monthcal, 5, 200);
     printf("calendar: NbCalender!+ %.1f us, SysMonthCal32 %.1f us a repaint (%d each, %d x %d)\n",
-           1000 * calendarMs / total, 1000 * monthcalMs / total, total, w, h);
-    printf("calendar: cost ratio NbCalender!+ / SysMonthCal32 = %.2f\n", calendarMs / monthcalMs);
+           1000 * c.ours / c.repaints, 1000 * c.theirs / c.repaints, c.repaints, w, h);
+    printf("calendar: cost ratio NbCalender!+ / SysMonthCal32 = %.2f\n", c.ours / c.theirs);
     DestroyWindow(calendar);
     DestroyWindow(monthcal);
 }

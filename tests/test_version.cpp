@@ -160,21 +160,16 @@ private:
     HINSTANCE module_;
 };
 
-std::string Ini(HINSTANCE module) {
-    std::vector<char> out(INIFILE_BUFFER + 8, '\x5A');
-    GetIniFileName(module, out.data());
-    for (size_t i = INIFILE_BUFFER; i < out.size(); ++i)
+// A name function's output, with guard bytes after its documented size.
+std::string Name(void(WINAPI *function)(HINSTANCE, LPSTR), size_t size, HINSTANCE module) {
+    std::vector<char> out(size + 8, '\x5A');
+    function(module, out.data());
+    for (size_t i = size; i < out.size(); ++i)
         EXPECT_EQ(out[i], '\x5A');
     return out.data();
 }
-
-std::string Help(HINSTANCE module) {
-    std::vector<char> out(HLPFILE_BUFFER + 8, '\x5A');
-    GetHlpFileName(module, out.data());
-    for (size_t i = HLPFILE_BUFFER; i < out.size(); ++i)
-        EXPECT_EQ(out[i], '\x5A');
-    return out.data();
-}
+std::string Ini(HINSTANCE module) { return Name(GetIniFileName, INIFILE_BUFFER, module); }
+std::string Help(HINSTANCE module) { return Name(GetHlpFileName, HLPFILE_BUFFER, module); }
 
 TEST(Version, ProfileAndHelpNamesOfModules) {
     // The test program itself: its base name plus .INI when that fits the
