@@ -61,9 +61,6 @@ void FormatTitle(char *buffer, int year, int month, bool japanese);
 
 constexpr UINT kTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 
-// Colour behind all text: the system face on Windows 95, light grey elsewhere.
-COLORREF FaceColour();
-
 // Painting (calendar_paint.cpp).
 void Paint(HWND hwnd);
 // Redraws the focus rectangles after a change from oldPart (with the day

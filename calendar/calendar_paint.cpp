@@ -74,8 +74,6 @@ bool FocusRectOf(HWND hwnd, HDC hdc, const Layout &layout, BYTE part, int day, R
 
 }  // namespace
 
-COLORREF FaceColour() { return IsWindows95() ? GetSysColor(COLOR_3DFACE) : RGB(192, 192, 192); }
-
 DayTable ReadDayTable(HWND hwnd) {
     DayTable table;
     for (int k = 0; k < kDayCells; ++k)

@@ -23,6 +23,8 @@ HBRUSH FaceClassBrush() {
                          : static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
 }
 
+COLORREF FaceColour() { return IsWindows95() ? GetSysColor(COLOR_3DFACE) : kFixedFace; }
+
 void FollowSystemFace() {
     ModuleState &m = g_module;
     COLORREF face = GetSysColor(COLOR_3DFACE);

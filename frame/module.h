@@ -44,6 +44,10 @@ inline bool IsWindows95() { return GetOSPlatform() == VER_PLATFORM_WIN32_WINDOWS
 // on Windows 95, the stock light grey elsewhere.
 HBRUSH FaceClassBrush();
 
+// Colour of the library's faces, read afresh: the system face on Windows 95,
+// the fixed light grey elsewhere.
+COLORREF FaceColour();
+
 // Windows 95: replaces the shared face brush when COLOR_3DFACE has changed.
 void FollowSystemFace();
 

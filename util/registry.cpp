@@ -1,6 +1,7 @@
 // Per-application settings in the current user's registry:
 // HKEY_CURRENT_USER\Software\NEB Corporation\<application>\<section>.
 // Strings are REG_SZ, integers REG_DWORD.
+#include <cstring>
 #include <string>
 #include <vector>
 

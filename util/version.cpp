@@ -1,4 +1,5 @@
 // Version resources and the default profile and help file names of a module.
+#include <cstring>
 #include <string>
 #include <vector>
 
