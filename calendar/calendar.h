@@ -9,8 +9,6 @@
 
 namespace rz {
 
-constexpr int kCalendarExtraBytes = 112;
-
 // The window-bound date steps: rebuild the day table of a calendar for a
 // month, and move its current date to day 1 of the month before or after
 // (without repainting).
@@ -30,7 +28,9 @@ constexpr LongSlot kLargeFont{20};     // HFONT: header line and day numbers
 constexpr LongSlot kSmallFont{24};     // HFONT: weekday names
 constexpr int kDayTableIndex = 28;     // 42 16-bit cells
 
-inline WordSlot DayCellSlot(int cell) { return WordSlot{kDayTableIndex + 2 * cell}; }
+constexpr WordSlot DayCellSlot(int cell) { return WordSlot{kDayTableIndex + 2 * cell}; }
+
+constexpr int kExtraBytes = EndOf(DayCellSlot(kDayCells - 1));
 
 inline BYTE FocusedPart(WORD parts) { return LOBYTE(parts); }
 inline BYTE RememberedPart(WORD parts) { return HIBYTE(parts); }
@@ -68,4 +68,7 @@ void Paint(HWND hwnd);
 void MoveFocusRect(HWND hwnd, BYTE oldPart, int oldDay, BYTE newPart, int newDay);
 
 }  // namespace calendar
+
+constexpr int kCalendarExtraBytes = calendar::kExtraBytes;
+static_assert(kCalendarExtraBytes == 112, "the calendar's record is 112 bytes");
 }  // namespace rz

@@ -91,7 +91,7 @@ LRESULT OnInit(HWND dialog) {
 
 LRESULT OnColour(HDC hdc) {
     SetBkMode(hdc, TRANSPARENT);
-    return reinterpret_cast<LRESULT>(rz::IsWindows95() ? Get3DFaceBrush() : GetStockObject(LTGRAY_BRUSH));
+    return reinterpret_cast<LRESULT>(rz::FaceBrush());
 }
 
 void OnOk(HWND dialog) {

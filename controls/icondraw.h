@@ -6,8 +6,6 @@
 
 namespace rz {
 
-constexpr int kIconDrawExtraBytes = 8;
-
 namespace icondraw {
 
 constexpr LongSlot kFlags{0};  // kOwnsIcon
@@ -16,4 +14,7 @@ constexpr LongSlot kIcon{4};   // HICON shown, 0 for none
 constexpr LONG kOwnsIcon = 0x01;  // the control loaded the icon and destroys it
 
 }  // namespace icondraw
+
+constexpr int kIconDrawExtraBytes = EndOf(icondraw::kIcon);
+static_assert(kIconDrawExtraBytes == 8, "the icon-draw record is 8 bytes");
 }  // namespace rz

@@ -6,8 +6,6 @@
 
 namespace rz {
 
-constexpr int kSpinExtraBytes = 20;
-
 namespace spin {
 
 constexpr LongSlot kRange{0};        // low word minimum, high word maximum (unsigned)
@@ -15,6 +13,8 @@ constexpr LongSlot kPosition{4};     // signed, not kept inside the range
 constexpr LongSlot kLastHalf{8};     // Half used by the last step
 constexpr LongSlot kArrowBitmap{12}; // HBITMAP of the arrow glyphs
 constexpr LongSlot kState{16};       // kFocused
+
+constexpr int kExtraBytes = EndOf(kState);
 
 constexpr LONG kFocused = 0x1;
 
@@ -43,4 +43,7 @@ inline LONG Step(LONG position, LONG range, bool up, bool wrap) {
 }
 
 }  // namespace spin
+
+constexpr int kSpinExtraBytes = spin::kExtraBytes;
+static_assert(kSpinExtraBytes == 20, "the spin's record is 20 bytes");
 }  // namespace rz

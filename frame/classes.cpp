@@ -44,6 +44,29 @@ HBRUSH BackgroundBrush(Background background, HBRUSH face) {
 
 }  // namespace
 
+BOOL RegisterSuperclasses(const char *baseName, BaseClass &base, const SuperclassRow *rows, int count) {
+    WNDCLASSA wc = {};
+    if (!GetClassInfoA(nullptr, baseName, &wc))
+        return FALSE;
+    wc.style |= CS_GLOBALCLASS | CS_DBLCLKS;
+    base = BaseClass{wc.hInstance, wc.cbWndExtra, wc.lpfnWndProc};
+    const HBRUSH own = wc.hbrBackground;
+    for (int i = 0; i < count; ++i) {
+        wc.lpszClassName = rows[i].name;
+        wc.lpfnWndProc = rows[i].proc;
+        wc.cbWndExtra = base.extra + rows[i].ownExtra;
+        wc.hbrBackground = rows[i].faceBackground ? FaceClassBrush() : own;
+        if (!RegisterClassA(&wc))
+            return FALSE;
+    }
+    return TRUE;
+}
+
+void UnregisterSuperclasses(const BaseClass &base, const SuperclassRow *rows, int count) {
+    for (int i = 0; i < count; ++i)
+        UnregisterClassA(rows[i].name, base.instance);
+}
+
 BOOL RegisterControlClasses(HINSTANCE instance) {
     HBRUSH face = FaceClassBrush();
     WNDCLASSA wc = {};

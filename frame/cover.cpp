@@ -45,16 +45,6 @@ void Texture(HDC hdc, int width, int height, int pattern) {
     }
 }
 
-void FillFace(HDC hdc, const RECT &client) {
-    if (rz::IsWindows95()) {
-        // The first paint after a colour change already uses the new face.
-        rz::FollowSystemFace();
-        FillRect(hdc, &client, rz::g_module.faceBrush);
-    } else {
-        FillRect(hdc, &client, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-    }
-}
-
 // Rings along the client edges: ring i on row and column i in the first
 // colour, on row H-i-1 and column W-i-1 in the second.
 void EdgeBevel(HDC hdc, int w, int h, BOOL raised, int width) {
@@ -71,7 +61,7 @@ void Cover(HWND hwnd, HDC hdc, const RECT *textureArea, int width, BOOL raised, 
     GetClientRect(hwnd, &client);
     if (!textureArea)
         textureArea = &client;
-    FillFace(hdc, client);
+    FillRect(hdc, &client, rz::FaceBrush());  // a colour change shows at the next paint
     Texture(hdc, textureArea->right, textureArea->bottom, static_cast<WORD>(pattern));
     EdgeBevel(hdc, client.right, client.bottom, raised, static_cast<short>(width));
 }

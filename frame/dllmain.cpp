@@ -7,12 +7,8 @@ namespace {
 void Attach(HINSTANCE instance) {
     rz::ModuleState &m = rz::g_module;
     m.instance = instance;
-    m.baseButtonInstance = nullptr;
-    m.baseButtonExtra = 0;
-    m.baseButtonProc = nullptr;
-    m.baseStaticInstance = nullptr;
-    m.baseStaticExtra = 0;
-    m.baseStaticProc = nullptr;
+    m.baseButton = rz::BaseClass{};
+    m.baseStatic = rz::BaseClass{};
     rz::RefreshSysColorBrushes();
     rz::RegisterControlClasses(instance);  // a failure leaves the earlier rows registered
     for (int i = 0; i < rz::kBroadcastSlots; ++i) {

@@ -25,11 +25,23 @@ HBRUSH FaceClassBrush() {
 
 COLORREF FaceColour() { return IsWindows95() ? GetSysColor(COLOR_3DFACE) : kFixedFace; }
 
+namespace {
+
+// Windows 95: replaces the shared face brush when COLOR_3DFACE has changed.
 void FollowSystemFace() {
     ModuleState &m = g_module;
     COLORREF face = GetSysColor(COLOR_3DFACE);
     if (face != m.faceColor || !m.faceBrush)
         ReplaceBrush(m.faceBrush, m.faceColor, face);
+}
+
+}  // namespace
+
+HBRUSH FaceBrush() {
+    if (!IsWindows95())
+        return static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    FollowSystemFace();
+    return g_module.faceBrush;
 }
 
 void RefreshSysColorBrushes() {

@@ -11,6 +11,10 @@ struct LongSlot {
     int index;
 };
 
+// First byte after a slot: the record's registered size is the end of its
+// last slot, so a slot added later grows the size with it.
+constexpr int EndOf(LongSlot slot) { return slot.index + static_cast<int>(sizeof(LONG)); }
+
 inline LONG GetSlot(HWND hwnd, LongSlot slot) { return GetWindowLongA(hwnd, slot.index); }
 inline void SetSlot(HWND hwnd, LongSlot slot, LONG value) { SetWindowLongA(hwnd, slot.index, value); }
 
@@ -18,6 +22,8 @@ inline void SetSlot(HWND hwnd, LongSlot slot, LONG value) { SetWindowLongA(hwnd,
 struct WordSlot {
     int index;
 };
+
+constexpr int EndOf(WordSlot slot) { return slot.index + static_cast<int>(sizeof(WORD)); }
 
 inline WORD GetSlot(HWND hwnd, WordSlot slot) { return GetWindowWord(hwnd, slot.index); }
 inline void SetSlot(HWND hwnd, WordSlot slot, WORD value) { SetWindowWord(hwnd, slot.index, value); }
