@@ -241,13 +241,6 @@ LRESULT OnMouseStep(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-LRESULT ForwardDoubleClick(HWND hwnd, UINT msg, UINT forward, WPARAM wParam, LPARAM lParam) {
-    HWND parent = GetParent(hwnd);
-    if (!parent)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    return SendMessageA(parent, forward, wParam, lParam);
-}
-
 LRESULT OnSetPos(HWND hwnd, WPARAM position, LPARAM notify) {
     rz::SetSlot(hwnd, kPosition, static_cast<LONG>(position));
     if (notify == SPINN_UP || notify == SPINN_DOWN)
@@ -277,8 +270,8 @@ extern "C" LRESULT WINAPI SpinCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     case WM_GETDLGCODE: return DLGC_WANTARROWS;
     case WM_KEYDOWN: return OnKeyDown(hwnd, wParam, lParam);
     case WM_LBUTTONDOWN: return OnLButtonDown(hwnd, lParam);
-    case WM_LBUTTONDBLCLK: return ForwardDoubleClick(hwnd, msg, SPIN_LBUTTONDBLCLK, wParam, lParam);
-    case WM_RBUTTONDBLCLK: return ForwardDoubleClick(hwnd, msg, SPIN_RBUTTONDBLCLK, wParam, lParam);
+    case WM_LBUTTONDBLCLK: return rz::ForwardDoubleClick(hwnd, msg, SPIN_LBUTTONDBLCLK, wParam, lParam);
+    case WM_RBUTTONDBLCLK: return rz::ForwardDoubleClick(hwnd, msg, SPIN_RBUTTONDBLCLK, wParam, lParam);
     case SPIN_SETRANGE: return OnSetRange(hwnd, wParam, lParam);
     case SPIN_GETRANGE: return rz::GetSlot(hwnd, kRange);
     case SPIN_SETPOS: return OnSetPos(hwnd, wParam, lParam);

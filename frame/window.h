@@ -15,4 +15,14 @@ inline void Repaint(HWND hwnd) {
     UpdateWindow(hwnd);
 }
 
+// A control's double click told to its parent as the control's own message
+// `forward`, with the click's wParam and lParam; the parent's answer is the
+// result.  Without a parent the click goes to DefWindowProcA.
+inline LRESULT ForwardDoubleClick(HWND hwnd, UINT msg, UINT forward, WPARAM wParam, LPARAM lParam) {
+    HWND parent = GetParent(hwnd);
+    if (!parent)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return SendMessageA(parent, forward, wParam, lParam);
+}
+
 }  // namespace rz
