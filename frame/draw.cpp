@@ -90,9 +90,11 @@ void WINAPI DrawBitmap(HDC hdc, HBITMAP bitmap, int x, int y, int srcX, int srcY
         return;
     rz::Select keepBitmap(mem, bitmap);
     int oldMode = SetMapMode(mem, GetMapMode(hdc));
-    POINT size = {info.bmWidth, info.bmHeight};
-    DPtoLP(hdc, &size, 1);
-    BitBlt(hdc, x, y, size.x, size.y, mem, srcX, srcY, SRCCOPY);
+    // The bitmap's size in logical units: the distance between two converted
+    // corners, so the DC's origins do not change it.
+    POINT corners[2] = {{0, 0}, {info.bmWidth, info.bmHeight}};
+    DPtoLP(hdc, corners, 2);
+    BitBlt(hdc, x, y, corners[1].x - corners[0].x, corners[1].y - corners[0].y, mem, srcX, srcY, SRCCOPY);
     SetMapMode(mem, oldMode);
 }
 

@@ -236,6 +236,39 @@ TEST(DrawBitmap, SizeIsConvertedToLogicalUnits) {
     DeleteObject(bmp);
 }
 
+TEST(DrawBitmap, OriginsMoveTheBlockNotItsSize) {
+    rzt::Canvas src(6, 6, RGB(1, 1, 1));
+    HBITMAP bmp = CreateCompatibleBitmap(src.dc(), 6, 6);
+    HDC m = CreateCompatibleDC(src.dc());
+    HGDIOBJ o = SelectObject(m, bmp);
+    BitBlt(m, 0, 0, 6, 6, src.dc(), 0, 0, SRCCOPY);
+    SelectObject(m, o);
+    DeleteDC(m);
+    struct Case {
+        const char *what;
+        POINT viewport, window;
+        RECT expected;  // device pixels covered
+    };
+    const Case cases[] = {
+        {"viewport origin", {5, 5}, {0, 0}, {5, 5, 11, 11}},
+        {"window origin", {0, 0}, {-3, -2}, {3, 2, 9, 8}},
+        {"both", {4, 1}, {2, 2}, {2, -1, 8, 5}},
+    };
+    for (const Case &k : cases) {
+        rzt::Canvas c(14, 14, kPaper);
+        SetViewportOrgEx(c.dc(), k.viewport.x, k.viewport.y, nullptr);
+        SetWindowOrgEx(c.dc(), k.window.x, k.window.y, nullptr);
+        DrawBitmap(c.dc(), bmp, 0, 0, 0, 0);
+        for (int y = 0; y < 14; ++y)
+            for (int x = 0; x < 14; ++x) {
+                const POINT p = {x, y};
+                ASSERT_EQ(c.At(x, y), PtInRect(&k.expected, p) ? RGB(1, 1, 1) : kPaper)
+                    << k.what << " at " << x << "," << y;
+            }
+    }
+    DeleteObject(bmp);
+}
+
 TEST(DrawBitmap, NullBitmapDrawsNothing) {
     rzt::Canvas c(4, 4, kPaper);
     DrawBitmap(c.dc(), nullptr, 0, 0, 0, 0);
