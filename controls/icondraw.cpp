@@ -4,6 +4,7 @@
 
 #include "frame/gdi.h"
 #include "frame/module.h"
+#include "frame/window.h"
 
 namespace {
 
@@ -54,11 +55,16 @@ LRESULT OnPaint(HWND hwnd) {
     return 0;
 }
 
-LRESULT OnSetIcon(HWND hwnd, LPARAM icon) {
-    ReleaseOwnedIcon(hwnd);
-    rz::SetHandleSlot(hwnd, kIcon, reinterpret_cast<HICON>(icon));
-    InvalidateRect(hwnd, nullptr, FALSE);
-    UpdateWindow(hwnd);
+// The new icon stays the caller's; the emblem given back to a control that
+// shows it stays alive and owned.  The repaint erases, so a smaller icon or
+// none leaves nothing of the old one on the screen.
+LRESULT OnSetIcon(HWND hwnd, LPARAM lParam) {
+    const HICON icon = reinterpret_cast<HICON>(lParam);
+    if (icon != ShownIcon(hwnd)) {
+        ReleaseOwnedIcon(hwnd);
+        rz::SetHandleSlot(hwnd, kIcon, icon);
+    }
+    rz::Repaint(hwnd);
     return 0;
 }
 

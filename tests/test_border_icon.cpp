@@ -136,6 +136,10 @@ TEST(IconDraw, SetIconDropsTheEmblemAndKeepsTheNewIcon) {
     rzt::RecordingParent parent;
     HWND w = rzt::CreateChild(parent, REZORE32_ICONDRAWCLASS, 0, 10, 10, 40, 40);
     HICON emblem = IconOf(w), mine = MakeIcon(), other = MakeIcon();
+    SendMessageA(w, ICON_SETICON, 0, reinterpret_cast<LPARAM>(emblem));  // itself: kept alive and owned
+    EXPECT_TRUE(Alive(emblem));
+    EXPECT_EQ(GetWindowLongA(w, kFlagsSlot), 1);
+    EXPECT_EQ(IconOf(w), emblem);
     EXPECT_EQ(SendMessageA(w, ICON_SETICON, 0, reinterpret_cast<LPARAM>(mine)), 0);
     EXPECT_FALSE(Alive(emblem));
     EXPECT_EQ(GetWindowLongA(w, kFlagsSlot), 0);
@@ -169,9 +173,8 @@ TEST(IconDraw, PaintsTheIconAtTheTopLeft) {
     EXPECT_EQ(c.At(8, 27), RGB(255, 0, 0));        // the underline
     EXPECT_EQ(c.At(40, 40), rzt::FaceColour());    // beyond the icon
 
-    SendMessageA(w, ICON_SETICON, 0, 0);  // nothing to show
+    SendMessageA(w, ICON_SETICON, 0, 0);  // nothing to show: the old icon is erased at once
     EXPECT_EQ(IconOf(w), nullptr);
-    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     rzt::Snapshot(w, c);
     EXPECT_EQ(c.At(11, 6), rzt::FaceColour());
 }
