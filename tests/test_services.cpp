@@ -2,6 +2,7 @@
 // broadcast table.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,16 +23,17 @@ struct Received {
     }
 };
 std::vector<Received> g_received;
-HWND g_registerOnReceive = nullptr;  // a receiver that adds this window to group 7
+std::function<void(HWND)> g_onReceive;  // what a receiver does to the table, once
 
 constexpr UINT kPing = WM_APP + 1;
 
 LRESULT CALLBACK ReceiverProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == kPing) {
         g_received.push_back({hwnd, msg, wParam, lParam});
-        if (g_registerOnReceive) {
-            SetBroadCastWindow(g_registerOnReceive, 7);
-            g_registerOnReceive = nullptr;
+        if (g_onReceive) {
+            auto act = std::move(g_onReceive);
+            g_onReceive = nullptr;
+            act(hwnd);
         }
         return 0;
     }
@@ -142,13 +144,28 @@ TEST_F(Broadcast, GroupsAndDestroyedWindows) {
     EXPECT_EQ(Order(), (std::vector<HWND>{a, c, d}));
 }
 
-TEST_F(Broadcast, ReceiverMayAddEntries) {
-    HWND a = windows_[0], b = windows_[1];
-    SetBroadCastWindow(a, 7);
-    SetBroadCastWindow(a, 8);
-    g_registerOnReceive = b;
-    PostBroadCastMessage(7, kPing, 0, 0);
-    EXPECT_EQ(Order(), (std::vector<HWND>{a, b})) << "the count is read after every entry";
+// The first receiver changes the table: every entry of the table as the
+// broadcast found it that is still there at its turn is sent to once.
+TEST_F(Broadcast, FirstReceiverChangesTheTable) {
+    HWND a = windows_[0], b = windows_[1], c = windows_[2], d = windows_[3];
+    struct Case {
+        const char *what;
+        std::function<void(HWND)> act;
+        std::vector<HWND> expected;
+    };
+    const Case cases[] = {
+        {"removes itself", [](HWND self) { ResetBroadCastWindow(self); }, {a, b, c}},
+        {"removes the next", [b](HWND) { ResetBroadCastWindow(b); }, {a, c}},
+        {"adds a window", [d](HWND) { SetBroadCastWindow(d, 7); }, {a, b, c}},
+    };
+    for (const Case &k : cases) {
+        Empty();
+        for (HWND w : {a, b, c})
+            SetBroadCastWindow(w, 7);
+        g_onReceive = k.act;
+        PostBroadCastMessage(7, kPing, 0, 0);
+        EXPECT_EQ(Order(), k.expected) << k.what;
+    }
 }
 
 // ----------------------------------------------------------------- printer

@@ -5,6 +5,7 @@
 #include <ime.h>
 #include <winnls32.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -107,6 +108,15 @@ void ReplaceArrowBy(HCURSOR cursor) {
         if (!SetSystemCursor(copy, kSystemArrowId))
             DestroyCursor(copy);
     }
+}
+
+// Whether the broadcast table holds `hwnd` with `group` now.
+bool StillRegistered(HWND hwnd, WORD group) {
+    const rz::ModuleState &m = rz::g_module;
+    for (int i = 0; i < m.broadcastCount && i < rz::kBroadcastSlots; ++i)
+        if (m.broadcastWindows[i] == hwnd && m.broadcastGroups[i] == group)
+            return true;
+    return false;
 }
 
 }  // namespace
@@ -240,13 +250,19 @@ BOOL WINAPI ResetBroadCastWindow(HWND hwnd) {
 void WINAPI PostBroadCastMessage(int group, UINT msg, WPARAM wParam, LPARAM lParam) {
     const short wanted = static_cast<short>(group);
     const rz::ModuleState &m = rz::g_module;
-    // The count is read afresh after every entry: a receiver may change the table.
-    for (int i = 0; i < m.broadcastCount && i < rz::kBroadcastSlots; ++i) {
-        if (wanted >= 0 && m.broadcastGroups[i] != static_cast<WORD>(wanted))
+    // Receivers may change the table while they are sent to: the entries of
+    // the table as it was when the broadcast started are each sent to once,
+    // when they are still registered at their turn.
+    const int count = m.broadcastCount < 0 ? 0 : std::min<int>(m.broadcastCount, rz::kBroadcastSlots);
+    HWND windows[rz::kBroadcastSlots];
+    WORD groups[rz::kBroadcastSlots];
+    std::copy(m.broadcastWindows, m.broadcastWindows + count, windows);
+    std::copy(m.broadcastGroups, m.broadcastGroups + count, groups);
+    for (int i = 0; i < count; ++i) {
+        if (wanted >= 0 && groups[i] != static_cast<WORD>(wanted))
             continue;
-        HWND target = m.broadcastWindows[i];
-        if (IsWindow(target))
-            SendMessageA(target, msg, wParam, lParam);
+        if (StillRegistered(windows[i], groups[i]) && IsWindow(windows[i]))
+            SendMessageA(windows[i], msg, wParam, lParam);
     }
 }
 
