@@ -175,13 +175,18 @@ LRESULT OnKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
     }
 }
 
+// Whether a press that started on the spin still belongs to it: a step's
+// notification may destroy or disable the control, or open modal UI that
+// takes the mouse away.
+bool StillHeld(HWND hwnd) { return IsWindow(hwnd) && IsWindowEnabled(hwnd) && GetCapture() == hwnd; }
+
 // Repeats SPIN_STEP while `button` is held: the second step after 375 ms,
 // then one every 75 ms.  The thread stays here and dispatches nothing, but
 // sleeps between looks at the button instead of spinning on it.
 void HoldLoop(HWND hwnd, int button) {
     timeBeginPeriod(1);
     DWORD deadline = GetTickCount() + kFirstRepeatDelay;
-    while (GetAsyncKeyState(button) & 0x8000) {
+    while (StillHeld(hwnd) && (GetAsyncKeyState(button) & 0x8000)) {
         const LONG remaining = static_cast<LONG>(deadline - GetTickCount());
         if (remaining <= 0) {
             SendMessageA(hwnd, SPIN_STEP, 0, 0);
@@ -214,7 +219,10 @@ LRESULT OnLButtonDown(HWND hwnd, LPARAM lParam) {
     SetCapture(hwnd);
     SendMessageA(hwnd, SPIN_STEP, 0, 0);
     HoldLoop(hwnd, button);
-    ReleaseCapture();
+    if (!IsWindow(hwnd))
+        return 0;
+    if (GetCapture() == hwnd)
+        ReleaseCapture();
     Repaint(hwnd);
     return 0;
 }

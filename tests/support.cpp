@@ -62,6 +62,8 @@ LRESULT CALLBACK RecordingParent::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         default:
             break;
         }
+        if (msg == WM_COMMAND && self->onCommand)
+            self->onCommand(self->sent.back());
         if (msg == ICON_QUERYICON)
             return reinterpret_cast<LRESULT>(self->answerQueryIcon);
         if (msg == SPIN_LBUTTONDBLCLK || msg == SPIN_RBUTTONDBLCLK)
@@ -169,6 +171,45 @@ DcState::DcState(HDC dc)
 bool DcState::operator==(const DcState &o) const {
     return pen == o.pen && brush == o.brush && bitmap == o.bitmap && font == o.font && mapMode == o.mapMode &&
            bkMode == o.bkMode && rop2 == o.rop2 && text == o.text && bk == o.bk;
+}
+
+// ---------------------------------------------------------------- faults
+namespace {
+void WriteSlot(void **slot, void *value) {
+    DWORD old;
+    VirtualProtect(slot, sizeof(*slot), PAGE_READWRITE, &old);
+    *slot = value;
+    VirtualProtect(slot, sizeof(*slot), old, &old);
+}
+}  // namespace
+
+ImportPatch::ImportPatch(HMODULE module, const char *dll, const char *function, void *replacement) {
+    auto *base = reinterpret_cast<BYTE *>(module);
+    auto *nt = reinterpret_cast<IMAGE_NT_HEADERS *>(base + reinterpret_cast<IMAGE_DOS_HEADER *>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY &dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto *d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR *>(base + dir.VirtualAddress); dir.VirtualAddress && d->Name;
+         ++d) {
+        if (lstrcmpiA(reinterpret_cast<const char *>(base + d->Name), dll) != 0)
+            continue;
+        auto *names = reinterpret_cast<IMAGE_THUNK_DATA *>(base + d->OriginalFirstThunk);
+        auto *slots = reinterpret_cast<IMAGE_THUNK_DATA *>(base + d->FirstThunk);
+        for (; names->u1.AddressOfData; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
+                continue;
+            auto *byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME *>(base + names->u1.AddressOfData);
+            if (strcmp(reinterpret_cast<const char *>(byName->Name), function) == 0) {
+                slot_ = reinterpret_cast<void **>(&slots->u1.Function);
+                original_ = *slot_;
+                WriteSlot(slot_, replacement);
+                return;
+            }
+        }
+    }
+}
+
+ImportPatch::~ImportPatch() {
+    if (slot_)
+        WriteSlot(slot_, original_);
 }
 
 }  // namespace rzt

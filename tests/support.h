@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ public:
     std::vector<Sent> sent;          // in arrival order
     HICON answerQueryIcon = nullptr; // ICON_QUERYICON answer
     LRESULT answerDoubleClick = 0;   // answer to SPIN_xBUTTONDBLCLK
+    std::function<void(const Sent &)> onCommand;  // runs after a WM_COMMAND is recorded
 
     std::vector<Sent> Commands() const;  // only the WM_COMMANDs
 
@@ -95,6 +97,20 @@ struct DcState {
     int mapMode, bkMode, rop2;
     COLORREF text, bk;
     bool operator==(const DcState &o) const;
+};
+
+// ---------------------------------------------------------------- faults
+// Points `function` of `dll` in `module`'s import table at `replacement`
+// while it lives, so a test can make a system call fail inside the DLL.
+class ImportPatch {
+public:
+    ImportPatch(HMODULE module, const char *dll, const char *function, void *replacement);
+    ~ImportPatch();
+    bool ok() const { return slot_ != nullptr; }
+
+private:
+    void **slot_ = nullptr;
+    void *original_ = nullptr;
 };
 
 }  // namespace rzt

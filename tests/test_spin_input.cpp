@@ -175,4 +175,56 @@ TEST_F(HeldSpinTest, SwappedButtonsWatchTheRightButton) {
     EXPECT_EQ(Steps().size(), 1u);
 }
 
+// A step's notification that takes the press away from the spin ends the
+// hold at once: no further step, and the thread dispatches again while the
+// button is still down.
+VOID CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (HWND box = FindWindowA("#32770", "rz-hold")) {
+        KillTimer(nullptr, timer);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+}
+
+TEST_F(HeldSpinTest, HoldEndsWhenTheSpinLosesThePress) {
+    struct Case {
+        const char *what;
+        std::function<void(HWND spin, HWND parent)> act;
+    };
+    const Case cases[] = {
+        {"destroyed", [](HWND spin, HWND) { DestroyWindow(spin); }},
+        {"disabled", [](HWND spin, HWND) { EnableWindow(spin, FALSE); }},
+        {"capture taken", [](HWND, HWND parent) { SetCapture(parent); }},
+        {"modal message box", [](HWND, HWND parent) {
+             SetTimer(nullptr, 0, 150, CloseMessageBox);
+             MessageBoxA(parent, "", "rz-hold", MB_OK);
+         }},
+    };
+    for (const Case &k : cases) {
+        if (!IsWindow(spin_))
+            spin_ = rzt::CreateChild(parent_, REZORE32_SPINCLASS, 0, 10, 10, 20, 40, kId);
+        parent_.sent.clear();
+        bool fired = false, responsive = false;
+        parent_.onCommand = [&](const rzt::Sent &) {
+            if (!fired) {
+                fired = true;
+                k.act(spin_, parent_);
+            }
+        };
+        HWND parent = parent_;
+        Play(kUpper, {Press(50),
+                      {700, [&] {
+                           DWORD_PTR r;
+                           responsive = SendMessageTimeoutA(parent, WM_NULL, 0, 0, SMTO_NORMAL, 150, &r) != 0;
+                       }},
+                      Press(1000, MOUSEEVENTF_LEFTUP)});
+        parent_.onCommand = nullptr;
+        EXPECT_TRUE(responsive) << k.what;
+        EXPECT_EQ(Steps().size(), 1u) << k.what;
+        if (GetCapture())
+            ReleaseCapture();
+        if (IsWindow(spin_))
+            EnableWindow(spin_, TRUE);
+    }
+}
+
 }  // namespace
