@@ -123,7 +123,12 @@ LRESULT OnCreate(HWND hwnd) {
 }
 
 // The fonts live as long as the window.
+// Marks a calendar whose jump dialog is open: a second request while it
+// runs (a posted double click, an application's message) is refused.
+const char kJumpOpen[] = "Rezore32JumpOpen";
+
 void OnDestroy(HWND hwnd) {
+    RemovePropA(hwnd, kJumpOpen);
     for (rz::LongSlot slot : {kLargeFont, kSmallFont}) {
         if (HFONT font = rz::GetHandleSlot<HFONT>(hwnd, slot))
             DeleteObject(font);
@@ -295,8 +300,15 @@ LRESULT OnMarkDay(HWND hwnd, LPARAM lParam) {
 }
 
 LRESULT OnJumpDialog(HWND hwnd) {
+    if (GetPropA(hwnd, kJumpOpen))
+        return 0;
+    SetPropA(hwnd, kJumpOpen, reinterpret_cast<HANDLE>(1));
     PackedDate chosen = CurrentDate(hwnd);
-    if (rz::RunModuleDialog(GetParent(hwnd), nullptr, REZORE32_IDD_JUMP, reinterpret_cast<LPARAM>(&chosen))) {
+    const INT_PTR ok = rz::RunModuleDialog(GetParent(hwnd), nullptr, REZORE32_IDD_JUMP, reinterpret_cast<LPARAM>(&chosen));
+    if (!IsWindow(hwnd))
+        return 0;  // destroyed while the dialog ran
+    RemovePropA(hwnd, kJumpOpen);
+    if (ok > 0) {
         ShowDate(hwnd, chosen);
         Repaint(hwnd);
     }

@@ -2,6 +2,7 @@
 // thread timer that fires inside its modal loop.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -268,6 +269,45 @@ TEST_F(Jump, OpenedFromTheTitle) {
     Pump(1500);
     EXPECT_TRUE(script.done());
     EXPECT_EQ(date(), Date(2024, 7, 1));
+}
+
+// While a jump dialog runs, a second one for the same calendar is refused;
+// one that opens anyway is counted and cancelled by a timer.
+HWND g_outerJump;
+int g_nestedJumps;
+
+BOOL CALLBACK CancelNestedJump(HWND w, LPARAM) {
+    char cls[32] = {};
+    GetClassNameA(w, cls, sizeof(cls));
+    if (w != g_outerJump && strcmp(cls, REZORE32_JUMPCLASS) == 0) {
+        ++g_nestedJumps;
+        PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
+    }
+    return TRUE;
+}
+
+VOID CALLBACK CancelNestedJumps(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), CancelNestedJump, 0);
+}
+
+TEST_F(Jump, SecondJumpWhileOpenIsRefused) {
+    g_nestedJumps = 0;
+    Run({Check([this](HWND d) {
+             g_outerJump = d;
+             const UINT_PTR timer = SetTimer(nullptr, 0, 50, CancelNestedJumps);
+             EXPECT_EQ(SendMessageA(cal_, CLNDR_JUMPDIALOG, 0, 0), 0);
+             RECT rc;
+             GetClientRect(cal_, &rc);
+             const LPARAM title = MAKELPARAM(rc.right / 2, 10);
+             SendMessageA(cal_, WM_LBUTTONDOWN, MK_LBUTTON, title);
+             SendMessageA(cal_, WM_LBUTTONDBLCLK, MK_LBUTTON, title);
+             Pump(150);  // the posted jump of the double click
+             KillTimer(nullptr, timer);
+         }),
+         Type("2001/02"), Click(IDOK)});
+    EXPECT_EQ(g_nestedJumps, 0);
+    EXPECT_EQ(date(), Date(2001, 2, 1));
+    Run({Click(IDOK)});  // and it opens again once the first has closed
 }
 
 // Template 4000 as the 32-bit DLL carries it.
