@@ -2,10 +2,13 @@
 // through the raw registry functions.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "rezore32.h"
+#include "tests/support.h"
 
 namespace {
 
@@ -196,6 +199,60 @@ TEST_F(Registry, BadArguments) {
     EXPECT_EQ(GetNEBRegInt(huge.c_str(), "n", 8, kApp), 8);
     EXPECT_EQ(GetNEBRegString(huge.c_str(), "n", "d", buffer, sizeof(buffer), kApp), 0);
     EXPECT_STREQ(buffer, "d");
+}
+
+// An allocation failure inside the exports that build strings is a failure
+// result, never an exception leaving the DLL.  The DLL's next malloc fails;
+// the ones after it (the exception's own) succeed.
+int g_failingMallocs = 0;
+void *__cdecl FailingMalloc(size_t size) {
+    if (g_failingMallocs > 0) {
+        --g_failingMallocs;
+        return nullptr;
+    }
+    return malloc(size);
+}
+
+TEST_F(Registry, OutOfMemoryIsAFailureResult) {
+    const HMODULE dll = GetModuleHandleA("REZORE32.DLL");
+    ASSERT_TRUE(WriteNEBRegInt("Main", "a", 1, kApp));
+    struct Case {
+        const char *what;
+        std::function<bool()> failsCleanly;
+    };
+    char buffer[HLPFILE_BUFFER];
+    auto emptied = [&buffer](std::function<void()> call) {
+        memset(buffer, 'x', sizeof(buffer));
+        call();
+        return buffer[0] == '\0';
+    };
+    const Case cases[] = {
+        {"GetNEBRegString", [&] {
+             return emptied([&] { EXPECT_EQ(GetNEBRegString("Main", "a", "fallback", buffer, 64, kApp), 0); });
+         }},
+        {"GetNEBRegInt", [] { return GetNEBRegInt("Main", "a", 42, kApp) == 42; }},
+        {"WriteNEBRegString deleting a section", [] { return WriteNEBRegString("Main", nullptr, nullptr, kApp) == FALSE; }},
+        {"GetNEBAPLDLLVersion", [] { return GetNEBAPLDLLVersion() == 0; }},
+        {"GetIniFileName", [&] { return emptied([&] { GetIniFileName(dll, buffer); }); }},
+        {"GetHlpFileName", [&] { return emptied([&] { GetHlpFileName(dll, buffer); }); }},
+    };
+    for (const Case &k : cases) {
+        bool clean = false;
+        {
+            rzt::ImportPatch patch(dll, "msvcrt.dll", "malloc", reinterpret_cast<void *>(FailingMalloc));
+            ASSERT_TRUE(patch.ok());
+            g_failingMallocs = 1;
+            try {
+                clean = k.failsCleanly();
+            } catch (...) {
+                ADD_FAILURE() << k.what << ": an exception left the export";
+            }
+        }
+        EXPECT_TRUE(clean) << k.what;
+        EXPECT_EQ(g_failingMallocs, 0) << k.what << " allocates";
+    }
+    EXPECT_EQ(GetNEBRegInt("Main", "a", 0, kApp), 1) << "memory back: the section is still there";
+    EXPECT_GT(GetNEBAPLDLLVersion(), 0);
 }
 
 }  // namespace

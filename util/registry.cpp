@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/nothrow.h"
 #include "rezore32.h"
 
 namespace {
@@ -105,15 +106,7 @@ std::vector<char> ReadValue(HKEY key, LPCSTR name, DWORD *type) {
     }
 }
 
-}  // namespace
-
-extern "C" {
-
-int WINAPI GetNEBRegString(LPCSTR section, LPCSTR name, LPCSTR defaultText, LPSTR buffer, DWORD size,
-                           LPCSTR application) {
-    if (!buffer || size == 0)
-        return 0;
-    buffer[0] = '\0';
+int ReadString(LPCSTR section, LPCSTR name, LPCSTR defaultText, LPSTR buffer, DWORD size, LPCSTR application) {
     std::vector<char> value;
     DWORD type = REG_NONE;
     Key key;
@@ -138,7 +131,7 @@ int WINAPI GetNEBRegString(LPCSTR section, LPCSTR name, LPCSTR defaultText, LPST
     return static_cast<int>(length);
 }
 
-int WINAPI GetNEBRegInt(LPCSTR section, LPCSTR name, int defaultValue, LPCSTR application) {
+int ReadInt(LPCSTR section, LPCSTR name, int defaultValue, LPCSTR application) {
     Key key;
     if (!OpenSection(application, section, key))
         return defaultValue;
@@ -149,7 +142,7 @@ int WINAPI GetNEBRegInt(LPCSTR section, LPCSTR name, int defaultValue, LPCSTR ap
     return static_cast<int>(stored);
 }
 
-BOOL WINAPI WriteNEBRegString(LPCSTR section, LPCSTR name, LPCSTR text, LPCSTR application) {
+BOOL WriteString(LPCSTR section, LPCSTR name, LPCSTR text, LPCSTR application) {
     Key app;
     if (!section || !OpenApplication(application, app))
         return FALSE;
@@ -166,6 +159,26 @@ BOOL WINAPI WriteNEBRegString(LPCSTR section, LPCSTR name, LPCSTR text, LPCSTR a
         status = RegSetValueExA(sectionKey.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE *>(text),
                                 static_cast<DWORD>(strlen(text) + 1));
     return status == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+extern "C" {
+
+int WINAPI GetNEBRegString(LPCSTR section, LPCSTR name, LPCSTR defaultText, LPSTR buffer, DWORD size,
+                           LPCSTR application) {
+    if (!buffer || size == 0)
+        return 0;
+    buffer[0] = '\0';
+    return rz::NoThrow(0, [&] { return ReadString(section, name, defaultText, buffer, size, application); });
+}
+
+int WINAPI GetNEBRegInt(LPCSTR section, LPCSTR name, int defaultValue, LPCSTR application) {
+    return rz::NoThrow(defaultValue, [&] { return ReadInt(section, name, defaultValue, application); });
+}
+
+BOOL WINAPI WriteNEBRegString(LPCSTR section, LPCSTR name, LPCSTR text, LPCSTR application) {
+    return rz::NoThrow(FALSE, [&] { return WriteString(section, name, text, application); });
 }
 
 BOOL WINAPI WriteNEBRegInt(LPCSTR section, LPCSTR name, int value, LPCSTR application) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "frame/module.h"
+#include "frame/nothrow.h"
 #include "util/filenames.h"
 
 namespace {
@@ -48,6 +49,43 @@ HGLOBAL ReadVersionBlock(LPCSTR file, UINT flags) {
         return nullptr;
     }
     return block;
+}
+
+// The major and minor file version of this library as major * 100 + minor.
+WORD LibraryVersion() {
+    const std::string self = rz::ModuleFileName(rz::ModuleInstance());
+    if (self.empty())
+        return 0;
+    HGLOBAL block = ReadVersionBlock(self.c_str(), GMEM_MOVEABLE | GMEM_ZEROINIT);
+    if (!block)
+        return 0;
+    DWORD versionMS = 0;
+    bool found = false;
+    {
+        Locked data(block);
+        VS_FIXEDFILEINFO *info = nullptr;
+        UINT length = 0;
+        if (data.get() && VerQueryValueA(data.get(), "\\", reinterpret_cast<void **>(&info), &length) && info &&
+            length >= sizeof(VS_FIXEDFILEINFO)) {
+            versionMS = info->dwFileVersionMS;
+            found = true;
+        }
+    }
+    GlobalFree(block);
+    if (!found)
+        return 0;
+    return static_cast<WORD>(HIWORD(versionMS) * 100 + LOWORD(versionMS));
+}
+
+// The help file beside the module when it exists, else APP.HLP's name.
+bool HelpFileInto(HINSTANCE instance, LPSTR buffer) {
+    const std::string path = rz::ModuleFileName(instance);
+    if (path.empty())
+        return false;
+    const std::string beside = rz::HelpFileBeside(path);
+    if (IsFileExist(beside.c_str()))
+        return rz::CopyIfFits(beside, buffer, HLPFILE_BUFFER);
+    return rz::CopyIfFits(rz::HelpFileName(path), buffer, HLPFILE_BUFFER);
 }
 
 }  // namespace
@@ -104,28 +142,7 @@ WORD WINAPI GetVerInf(HGLOBAL block, DWORD translation, int item, LPSTR buffer) 
 }
 
 WORD WINAPI GetNEBAPLDLLVersion(void) {
-    const std::string self = rz::ModuleFileName(rz::ModuleInstance());
-    if (self.empty())
-        return 0;
-    HGLOBAL block = ReadVersionBlock(self.c_str(), GMEM_MOVEABLE | GMEM_ZEROINIT);
-    if (!block)
-        return 0;
-    DWORD versionMS = 0;
-    bool found = false;
-    {
-        Locked data(block);
-        VS_FIXEDFILEINFO *info = nullptr;
-        UINT length = 0;
-        if (data.get() && VerQueryValueA(data.get(), "\\", reinterpret_cast<void **>(&info), &length) && info &&
-            length >= sizeof(VS_FIXEDFILEINFO)) {
-            versionMS = info->dwFileVersionMS;
-            found = true;
-        }
-    }
-    GlobalFree(block);
-    if (!found)
-        return 0;
-    return static_cast<WORD>(HIWORD(versionMS) * 100 + LOWORD(versionMS));
+    return rz::NoThrow(WORD{0}, LibraryVersion);
 }
 
 BOOL WINAPI IsFileExist(LPCSTR path) {
@@ -141,23 +158,15 @@ BOOL WINAPI IsFileExist(LPCSTR path) {
 void WINAPI GetIniFileName(HINSTANCE instance, LPSTR buffer) {
     if (!buffer)
         return;
-    const std::string name = rz::IniFileName(rz::ModuleFileName(instance));
-    rz::CopyIfFits(name, buffer, INIFILE_BUFFER);
+    buffer[0] = '\0';
+    rz::NoThrow(false, [&] { return rz::CopyIfFits(rz::IniFileName(rz::ModuleFileName(instance)), buffer, INIFILE_BUFFER); });
 }
 
 void WINAPI GetHlpFileName(HINSTANCE instance, LPSTR buffer) {
     if (!buffer)
         return;
     buffer[0] = '\0';
-    const std::string path = rz::ModuleFileName(instance);
-    if (path.empty())
-        return;
-    const std::string beside = rz::HelpFileBeside(path);
-    if (IsFileExist(beside.c_str())) {
-        rz::CopyIfFits(beside, buffer, HLPFILE_BUFFER);
-        return;
-    }
-    rz::CopyIfFits(rz::HelpFileName(path), buffer, HLPFILE_BUFFER);
+    rz::NoThrow(false, [&] { return HelpFileInto(instance, buffer); });
 }
 
 }  // extern "C"
