@@ -6,6 +6,7 @@ packages=(
   cmake make python3
   mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   googletest
+  clang lld llvm
   wine wine64 xvfb xauth
   fonts-ipafont-gothic locales
 )
