@@ -1,6 +1,6 @@
 // Check button and check mark: record, check state and pictures, text and
-// focus rectangle, the button under injected mouse input and the space bar,
-// double clicks, fonts and bad input.
+// focus rectangle, the button under injected mouse input and the space bar.
+// What they share with the plate and clip is tested in test_plate.cpp.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -158,34 +158,6 @@ TEST_F(CheckTest, TextAt20AndFocusRectangleAroundIt) {
     EXPECT_EQ(SendMessageA(hwnd_, WM_GETDLGCODE, 0, 0), 0);
 }
 
-TEST_F(CheckTest, TextIsCutAfter127Bytes) {
-    const std::string base = std::string(126, '.') + "W";
-    HFONT small = CreateFontA(-8, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
-    for (const Class &cls : {kButton, kMark}) {
-        HWND longer = Make(cls, (base + "WWWWWWWWWW").c_str(), 0, 560);
-        HWND exact = CreateWindowExA(0, cls.name, base.c_str(), WS_CHILD | WS_VISIBLE, 10, 40, 560, 20, parent_,
-                                     nullptr, nullptr, nullptr);
-        SendMessageA(longer, WM_SETFONT, reinterpret_cast<WPARAM>(small), TRUE);
-        SendMessageA(exact, WM_SETFONT, reinterpret_cast<WPARAM>(small), TRUE);
-        rzt::Pump();
-        HDC dc = GetDC(exact);
-        HGDIOBJ old = SelectObject(dc, small);
-        SIZE size;
-        GetTextExtentPoint32A(dc, (base + "W").c_str(), 128, &size);
-        SelectObject(dc, old);
-        ReleaseDC(exact, dc);
-        ASSERT_LT(20 + size.cx, 560) << "a 128th byte would be visible";
-        rzt::Canvas a(560, 20, 0), b(560, 20, 0);
-        rzt::Snapshot(longer, a);
-        rzt::Snapshot(exact, b);
-        EXPECT_EQ(rzt::Join(rzt::Grid(a, {{rzt::FaceColour(), '.'}})), rzt::Join(rzt::Grid(b, {{rzt::FaceColour(), '.'}})))
-            << cls.name;
-        DestroyWindow(exact);
-        DestroyWindow(longer);
-    }
-    DeleteObject(small);
-}
-
 // ---------------------------------------------------------------- input
 void Button(DWORD flags) {
     INPUT in = {};
@@ -334,53 +306,6 @@ TEST_F(CheckTest, MarkIgnoresMouseAndKeys) {
     EXPECT_NE(GetFocus(), hwnd_);
     EXPECT_TRUE(parent_.Commands().empty());
     EXPECT_EQ(CellShown(hwnd_, kMark.bitmap), 0);
-}
-
-TEST_F(CheckTest, DoubleClicksGoToTheParent) {
-    struct Case {
-        const Class *cls;
-        UINT msg, forwarded;
-    };
-    const Case cases[] = {
-        {&kButton, WM_LBUTTONDBLCLK, CHECK_LBUTTONDBLCLK},
-        {&kButton, WM_RBUTTONDBLCLK, CHECK_RBUTTONDBLCLK},
-        {&kMark, WM_LBUTTONDBLCLK, MARK_LBUTTONDBLCLK},
-        {&kMark, WM_RBUTTONDBLCLK, MARK_RBUTTONDBLCLK},
-    };
-    parent_.answerDoubleClick = 4321;
-    for (const Case &c : cases) {
-        Make(*c.cls);
-        parent_.sent.clear();
-        EXPECT_EQ(SendMessageA(hwnd_, c.msg, MK_SHIFT, MAKELPARAM(7, 9)), 4321);
-        const std::vector<rzt::Sent> expected = {{c.forwarded, MK_SHIFT, MAKELPARAM(7, 9), 0}};
-        EXPECT_EQ(parent_.sent, expected) << c.cls->name << " " << c.msg;
-        DestroyWindow(hwnd_);
-        // Without a parent the click is the default window procedure's.
-        HWND lone = CreateWindowExA(0, c.cls->name, "", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
-        EXPECT_EQ(SendMessageA(lone, c.msg, 0, 0), 0);
-        DestroyWindow(lone);
-    }
-}
-
-TEST_F(CheckTest, FontShowsAtTheNextPaintUnlessRedrawIsAsked) {
-    HFONT big = CreateFontA(-18, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
-    auto picture = [this] {
-        rzt::Canvas c(120, 24, 0);
-        rzt::Snapshot(hwnd_, c);
-        return rzt::Join(rzt::Grid(c, {{rzt::FaceColour(), '.'}}));
-    };
-    for (LPARAM redraw : {0, 1}) {
-        Make(kButton, "Wide", 0, 120, 24);
-        const std::string before = picture();
-        EXPECT_EQ(SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(big), redraw), 0);
-        EXPECT_EQ(static_cast<LONG>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)), rzt::Low32(big));
-        rzt::Pump();
-        EXPECT_EQ(picture() == before, redraw == 0) << "redraw " << redraw;
-        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        EXPECT_NE(picture(), before);
-        DestroyWindow(hwnd_);
-    }
-    DeleteObject(big);
 }
 
 TEST_F(CheckTest, PaintsWithoutItsPictureWhenTheStripIsMissing) {

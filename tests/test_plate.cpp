@@ -1,6 +1,7 @@
 // Plate and clip: frames for each choice of style bits, the relief text and
-// its alignment, text changes through the Static class, fonts, double
-// clicks; and bad input for these and the check controls.
+// its alignment, text changes through the Static class, the enabled state.
+// Then what they and the check controls do alike: double clicks, fonts, the
+// 127-byte text and bad input.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -163,26 +164,6 @@ TEST_F(PlateTest, SetTextNeverShowsTheStaticClassText) {
     }
 }
 
-TEST_F(PlateTest, FontSlotBehindTheStaticBytes) {
-    HFONT big = CreateFontA(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
-    for (LPARAM redraw : {0, 1}) {
-        HWND hwnd = CreateWindowExA(0, REZORE32_CLIPCLASS, "Wg", WS_CHILD | WS_VISIBLE, 10, 10, 60, 40, parent_,
-                                    nullptr, nullptr, nullptr);
-        rzt::Pump();
-        EXPECT_EQ(GetWindowLongA(hwnd, StaticExtra()), 0);
-        const std::vector<std::string> before = Picture(hwnd);
-        EXPECT_EQ(SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(big), redraw), 0);
-        EXPECT_EQ(GetWindowLongA(hwnd, StaticExtra()), rzt::Low32(big));
-        EXPECT_EQ(static_cast<LONG>(SendMessageA(hwnd, WM_GETFONT, 0, 0)), rzt::Low32(big));
-        rzt::Pump();
-        EXPECT_EQ(Picture(hwnd) == before, redraw == 0) << "redraw " << redraw;
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        EXPECT_NE(Picture(hwnd), before);
-        DestroyWindow(hwnd);
-    }
-    DeleteObject(big);
-}
-
 TEST_F(PlateTest, EnabledStateDoesNotChangeTheLook) {
     HWND hwnd = Make(REZORE32_PLATECLASS, PLATES_SUNKEN, "Text", 60, 40);
     const std::vector<std::string> before = Picture(hwnd);
@@ -194,48 +175,108 @@ TEST_F(PlateTest, EnabledStateDoesNotChangeTheLook) {
     EXPECT_EQ(Picture(hwnd), before);
 }
 
-TEST_F(PlateTest, TextIsCutAfter127Bytes) {
-    const std::string base = std::string(126, '.') + "W";
-    HFONT small = CreateFontA(-8, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
-    HWND longer = Make(REZORE32_PLATECLASS, 0, (base + "WWWWWWWWWW").c_str(), 560, 20, 10);
-    HWND exact = Make(REZORE32_PLATECLASS, 0, base.c_str(), 560, 20, 40);
-    for (HWND hwnd : {longer, exact})
-        SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(small), TRUE);
+// ---------------------------------------------------------------- all four
+// What the check button, check mark, plate and clip do alike.
+const char *const kFour[] = {REZORE32_CHECKCLASS, REZORE32_MARKCLASS, REZORE32_PLATECLASS, REZORE32_CLIPCLASS};
+
+bool IsPanel(const char *cls) { return !strcmp(cls, REZORE32_PLATECLASS) || !strcmp(cls, REZORE32_CLIPCLASS); }
+
+// The font slot: behind the Static class's bytes, or the check controls' 8.
+int FontSlot(const char *cls) { return IsPanel(cls) ? StaticExtra() : 8; }
+
+HWND Child(HWND parent, const char *cls, const char *text, int y, int w, int h) {
+    HWND hwnd = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE, 10, y, w, h, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(66)), nullptr, nullptr);
     rzt::Pump();
-    HDC dc = GetDC(exact);
-    HGDIOBJ old = SelectObject(dc, small);
-    SIZE size;
-    GetTextExtentPoint32A(dc, (base + "W").c_str(), 128, &size);
-    SelectObject(dc, old);
-    ReleaseDC(exact, dc);
-    ASSERT_LT(4 + size.cx, 556) << "a 128th byte would be visible";
-    EXPECT_EQ(Picture(longer), Picture(exact));
-    DeleteObject(small);
+    return hwnd;
 }
 
-TEST_F(PlateTest, DoubleClicksGoToTheParent) {
+std::vector<COLORREF> Look(HWND hwnd) {
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    rzt::Canvas c(rc.right, rc.bottom, 0);
+    rzt::Snapshot(hwnd, c);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < rc.bottom; ++y)
+        for (int x = 0; x < rc.right; ++x)
+            pixels.push_back(c.At(x, y));
+    return pixels;
+}
+
+TEST(CheckPlateClip, DoubleClicksGoToTheParent) {
     struct Case {
         const char *cls;
         UINT msg, forwarded;
     };
     const Case cases[] = {
+        {REZORE32_CHECKCLASS, WM_LBUTTONDBLCLK, CHECK_LBUTTONDBLCLK},
+        {REZORE32_CHECKCLASS, WM_RBUTTONDBLCLK, CHECK_RBUTTONDBLCLK},
+        {REZORE32_MARKCLASS, WM_LBUTTONDBLCLK, MARK_LBUTTONDBLCLK},
+        {REZORE32_MARKCLASS, WM_RBUTTONDBLCLK, MARK_RBUTTONDBLCLK},
         {REZORE32_PLATECLASS, WM_LBUTTONDBLCLK, PLATE_LBUTTONDBLCLK},
         {REZORE32_PLATECLASS, WM_RBUTTONDBLCLK, PLATE_RBUTTONDBLCLK},
         {REZORE32_CLIPCLASS, WM_LBUTTONDBLCLK, CLIP_LBUTTONDBLCLK},
         {REZORE32_CLIPCLASS, WM_RBUTTONDBLCLK, CLIP_RBUTTONDBLCLK},
     };
-    parent_.answerDoubleClick = 99;
+    rzt::RecordingParent parent;
+    parent.answerDoubleClick = 99;
     for (const Case &c : cases) {
-        HWND hwnd = Make(c.cls, PLATES_SUNKEN);
-        parent_.sent.clear();
+        SCOPED_TRACE(testing::Message() << c.cls << " " << c.msg);
+        HWND hwnd = Child(parent, c.cls, "", 10, 50, 20);
+        parent.sent.clear();
         EXPECT_EQ(SendMessageA(hwnd, c.msg, MK_CONTROL, MAKELPARAM(3, 4)), 99);
         const std::vector<rzt::Sent> expected = {{c.forwarded, MK_CONTROL, MAKELPARAM(3, 4), 0}};
-        EXPECT_EQ(parent_.sent, expected) << c.cls << " " << c.msg;
+        EXPECT_EQ(parent.sent, expected);
         DestroyWindow(hwnd);
+        // Without a parent the click is the default procedure's (the Static class's).
         HWND lone = CreateWindowExA(0, c.cls, "", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
-        EXPECT_EQ(SendMessageA(lone, c.msg, 0, 0), 0);  // the Static class's answer
+        EXPECT_EQ(SendMessageA(lone, c.msg, 0, 0), 0);
         DestroyWindow(lone);
     }
+}
+
+TEST(CheckPlateClip, FontShowsAtTheNextPaintUnlessRedrawIsAsked) {
+    rzt::RecordingParent parent;
+    HFONT big = CreateFontA(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+    for (const char *cls : kFour)
+        for (LPARAM redraw : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << cls << " redraw " << redraw);
+            HWND hwnd = Child(parent, cls, "Wg", 10, 80, 40);
+            EXPECT_EQ(GetWindowLongA(hwnd, FontSlot(cls)), 0);
+            const std::vector<COLORREF> before = Look(hwnd);
+            EXPECT_EQ(SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(big), redraw), 0);
+            EXPECT_EQ(GetWindowLongA(hwnd, FontSlot(cls)), rzt::Low32(big));
+            EXPECT_EQ(static_cast<LONG>(SendMessageA(hwnd, WM_GETFONT, 0, 0)), rzt::Low32(big));
+            rzt::Pump();
+            EXPECT_EQ(Look(hwnd) == before, redraw == 0);
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            EXPECT_NE(Look(hwnd), before);
+            DestroyWindow(hwnd);
+        }
+    DeleteObject(big);
+}
+
+TEST(CheckPlateClip, TextIsCutAfter127Bytes) {
+    rzt::RecordingParent parent(40, 40, 640, 200);
+    const std::string exact = std::string(126, '.') + "W", longer = exact + "WWWWWWWWWW";
+    HFONT small = CreateFontA(-8, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+    HDC dc = GetDC(parent);
+    HGDIOBJ old = SelectObject(dc, small);
+    SIZE size;
+    GetTextExtentPoint32A(dc, longer.c_str(), 128, &size);
+    SelectObject(dc, old);
+    ReleaseDC(parent, dc);
+    ASSERT_LT(20 + size.cx, 550) << "a 128th byte would be visible";
+    for (const char *cls : kFour) {
+        HWND a = Child(parent, cls, longer.c_str(), 10, 560, 20), b = Child(parent, cls, exact.c_str(), 40, 560, 20);
+        for (HWND hwnd : {a, b})
+            SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(small), TRUE);
+        rzt::Pump();
+        EXPECT_EQ(Look(a), Look(b)) << cls;
+        DestroyWindow(a);
+        DestroyWindow(b);
+    }
+    DeleteObject(small);
 }
 
 // ---------------------------------------------------------------- bad input
@@ -249,14 +290,13 @@ TEST(CheckPlateClip, BadInputPaintsWithoutHarm) {
         int w, h;
     };
     const Shape shapes[] = {{0, 100, 20}, {0xFFFF, 100, 20}, {0, 0, 0}, {0, 30000, 20}};
-    for (const char *cls : {REZORE32_CHECKCLASS, REZORE32_MARKCLASS, REZORE32_PLATECLASS, REZORE32_CLIPCLASS})
+    for (const char *cls : kFour)
         for (const Shape &s : shapes) {
             SCOPED_TRACE(testing::Message() << cls << " style " << s.style << " width " << s.w);
             HWND hwnd = rzt::CreateChild(parent, cls, s.style, 0, 0, s.w, s.h);
             ASSERT_NE(hwnd, nullptr);
             // The Static class refuses texts for the type bits of 0xFFFF.
-            const bool panel = !strcmp(cls, REZORE32_PLATECLASS) || !strcmp(cls, REZORE32_CLIPCLASS);
-            const bool takesText = !panel || !s.style;
+            const bool takesText = !IsPanel(cls) || !s.style;
             EXPECT_EQ(SetWindowTextA(hwnd, huge.c_str()) != FALSE, takesText);
             EXPECT_EQ(GetWindowTextLengthA(hwnd), takesText ? 10000 : 0);
             UpdateWindow(hwnd);
