@@ -205,7 +205,7 @@ LRESULT CheckProc(const Kind &kind, HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     switch (msg) {
     case WM_CREATE: return OnCreate(hwnd, kind);
     case WM_DESTROY: return OnDestroy(hwnd);
-    case WM_ERASEBKGND: return 1;
+    case WM_ERASEBKGND: return 1;  // the paint fills every pixel
     case WM_PAINT: return OnPaint(hwnd);
     case WM_ENABLE: return OnEnable(hwnd, wParam, lParam);
     case WM_SYSCOLORCHANGE:

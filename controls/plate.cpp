@@ -137,6 +137,7 @@ LRESULT PlateProc(const KindRow &kind, HWND hwnd, UINT msg, WPARAM wParam, LPARA
     case WM_CREATE: return OnCreate(hwnd);
     case WM_SETTEXT: return OnSetText(hwnd, wParam, lParam);
     case WM_ENABLE: return BaseUnseen(hwnd, msg, wParam, lParam);
+    case WM_ERASEBKGND: return 1;  // the paint fills what it repaints
     case WM_PAINT: return OnPaint(hwnd, kind);
     case WM_SYSCOLORCHANGE:
         rz::RefreshSysColorBrushes();

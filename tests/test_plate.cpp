@@ -256,6 +256,18 @@ TEST(CheckPlateClip, FontShowsAtTheNextPaintUnlessRedrawIsAsked) {
     DeleteObject(big);
 }
 
+// Their paint fills what it repaints, so no erase comes before it.
+TEST(CheckPlateClip, NothingToErase) {
+    rzt::RecordingParent parent;
+    rzt::Canvas canvas(50, 20, RGB(255, 0, 0));
+    for (const char *cls : kFour) {
+        HWND hwnd = Child(parent, cls, "Text", 10, 50, 20);
+        EXPECT_NE(SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0), 0) << cls;
+        EXPECT_EQ(canvas.At(25, 10), RGB(255, 0, 0)) << cls;
+        DestroyWindow(hwnd);
+    }
+}
+
 TEST(CheckPlateClip, TextIsCutAfter127Bytes) {
     rzt::RecordingParent parent(40, 40, 640, 200);
     const std::string exact = std::string(126, '.') + "W", longer = exact + "WWWWWWWWWW";
