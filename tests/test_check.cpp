@@ -201,10 +201,10 @@ TEST_F(CheckTest, ButtonUnderTheMouse) {
         parent_.sent.clear();
         for (const Step &s : c.steps) {
             SetCursorPos(s.at.x, s.at.y);
-            rzt::Pump(60);
+            rzt::Pump(100);  // the pointer settled before a press
             if (s.what != Step::kMove)
                 Button(s.what == Step::kDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
-            rzt::Pump(60);
+            rzt::Pump(100);
             EXPECT_EQ(CellShown(hwnd_, kButton.bitmap), s.cell) << "after step at " << s.at.x << "," << s.at.y;
         }
         EXPECT_EQ(Checked(), c.checked);
