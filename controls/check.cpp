@@ -128,8 +128,8 @@ LRESULT OnSetCheck(HWND hwnd, WPARAM check) {
     return 0;
 }
 
-LRESULT OnFocusChange(HWND hwnd, bool focused) {
-    SetFlag(hwnd, kFocused, focused);
+LRESULT OnSetFocus(HWND hwnd) {
+    SetFlag(hwnd, kFocused, true);
     Redraw(hwnd);
     return 0;
 }
@@ -226,7 +226,7 @@ LRESULT CheckProc(const Kind &kind, HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
 extern "C" LRESULT WINAPI CheckBtnCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_GETDLGCODE: return DLGC_BUTTON;
-    case WM_SETFOCUS: return OnFocusChange(hwnd, true);
+    case WM_SETFOCUS: return OnSetFocus(hwnd);
     case WM_KILLFOCUS: return OnKillFocus(hwnd);
     case WM_KEYDOWN:
     case WM_KEYUP: return OnKey(hwnd, msg, wParam, lParam);
