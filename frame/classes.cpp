@@ -2,7 +2,9 @@
 // registered in this order; a class added later takes its place in the table.
 #include "calendar/calendar.h"
 #include "calendar/jump.h"
+#include "controls/check.h"
 #include "controls/icondraw.h"
+#include "controls/plate.h"
 #include "controls/spin.h"
 #include "frame/module.h"
 
@@ -25,6 +27,8 @@ constexpr UINT kPaneStyle = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
 
 const ClassRow kClassRows[] = {
     {REZORE32_SPINCLASS, SpinCtlWndFn, kControlStyle, kSpinExtraBytes, 0, Background::Face},
+    {REZORE32_CHECKCLASS, CheckBtnCtlWndFn, kControlStyle, kCheckExtraBytes, 0, Background::Face},
+    {REZORE32_MARKCLASS, CheckMarkCtlWndFn, kControlStyle, kCheckExtraBytes, 0, Background::Face},
     {REZORE32_BORDERCLASS, BorderCtlWndFn, kControlStyle, 0, 0, Background::Face},
     {REZORE32_CALENDARCLASS, CalenderCtlWndFn, kControlStyle, kCalendarExtraBytes, 0, Background::Face},
     {REZORE32_JUMPCLASS, SelYearMonthDlgFn, kPaneStyle, kJumpDialogExtraBytes, REZORE32_IDI_EMBLEM,
@@ -32,6 +36,13 @@ const ClassRow kClassRows[] = {
     {REZORE32_ICONDRAWCLASS, IconDrawCtlWndFn, kPaneStyle, kIconDrawExtraBytes, REZORE32_IDI_EMBLEM,
      Background::Face},
 };
+
+// Classes built on the system's "Static", registered after the rows above.
+const SuperclassRow kStaticRows[] = {
+    {REZORE32_PLATECLASS, PlateCtlWndFn, kPlateOwnExtraBytes, true},
+    {REZORE32_CLIPCLASS, ClipCtlWndFn, kPlateOwnExtraBytes, true},
+};
+constexpr int kStaticRowCount = sizeof(kStaticRows) / sizeof(kStaticRows[0]);
 
 HBRUSH BackgroundBrush(Background background, HBRUSH face) {
     switch (background) {
@@ -82,12 +93,15 @@ BOOL RegisterControlClasses(HINSTANCE instance) {
         if (!RegisterClassA(&wc))
             return FALSE;
     }
+    if (!RegisterSuperclasses("Static", g_module.baseStatic, kStaticRows, kStaticRowCount))
+        return FALSE;
     return TRUE;
 }
 
 void UnregisterControlClasses(HINSTANCE instance) {
     for (const ClassRow &row : kClassRows)
         UnregisterClassA(row.name, instance);
+    UnregisterSuperclasses(g_module.baseStatic, kStaticRows, kStaticRowCount);
 }
 
 }  // namespace rz

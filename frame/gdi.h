@@ -143,4 +143,8 @@ void DrawBevelRings(HDC hdc, BOOL raised, int width, RingAt ringAt) {
     }
 }
 
+// A font handle an application gave with WM_SETFONT, or null when it is
+// not a font (so nothing else is selected in its place).
+inline HFONT FontOrNull(HFONT font) { return GetObjectType(font) == OBJ_FONT ? font : nullptr; }
+
 }  // namespace rz

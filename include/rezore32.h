@@ -153,6 +153,71 @@ REZORE32_API LRESULT WINAPI SpinCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPA
 #define SPINN_DOWN 2
 
 /* ------------------------------------------------------------------------
+ * Check button, class "NbCheck!+", and check mark, class "NbMark!+"
+ *
+ * A 16 x 14 check-box picture at the left edge and the window text 20
+ * pixels in, both centred on the client height.  Both answer BM_GETCHECK
+ * (0 or 1) and BM_SETCHECK (any non-zero wParam checks; no notification).
+ * The button toggles when the left button is released over it or the space
+ * bar is released, and then posts its parent WM_COMMAND with
+ * MAKEWPARAM(id, BN_CLICKED) and its handle; the new state is already
+ * stored.  The mark takes no input.  Window extra bytes (12): 0 state
+ * (0x01 checked, 0x02 tracking a press, 0x04 pressed with the pointer
+ * inside, 0x08 focused, 0x10 disabled, which follows WM_ENABLE only), 4 the
+ * picture strip (bitmap REZORE32_IDB_CHECK or REZORE32_IDB_MARK), 8 the
+ * font from WM_SETFONT (the caller's).
+ * --------------------------------------------------------------------- */
+#define REZORE32_CHECKCLASS "NbCheck!+"
+#define REZORE32_MARKCLASS  "NbMark!+"
+#define REZORE32_IDB_CHECK  3001 /* 80 x 14, five 16 x 14 cells */
+#define REZORE32_IDB_MARK   3002 /* the same cells for the mark */
+
+REZORE32_API LRESULT WINAPI CheckBtnCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+REZORE32_API LRESULT WINAPI CheckMarkCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+/* To the parent on a double click (wParam, lParam as received). */
+#define CHECK_LBUTTONDBLCLK (WM_USER + 5060)
+#define CHECK_RBUTTONDBLCLK (WM_USER + 5061)
+#define MARK_LBUTTONDBLCLK  (WM_USER + 5070)
+#define MARK_RBUTTONDBLCLK  (WM_USER + 5071)
+
+/* ------------------------------------------------------------------------
+ * Plate, class "NbPlate!+", and clip, class "NbClip!+"
+ *
+ * Superclasses of "Static": a face-coloured panel with one line of text at
+ * its top, black with a white copy one pixel right and below (or flat),
+ * framed by a bevel (plate) or an etched line pair (clip).  The Static
+ * class keeps the text and handles what the controls do not; their font
+ * slot lies behind the Static class's own window extra bytes.  Of the
+ * frame bits the first set of 0x0100, 0x0200, 0x0800 decides.
+ * --------------------------------------------------------------------- */
+#define REZORE32_PLATECLASS "NbPlate!+"
+#define REZORE32_CLIPCLASS  "NbClip!+"
+
+REZORE32_API LRESULT WINAPI PlateCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+REZORE32_API LRESULT WINAPI ClipCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+#define PLATES_SUNKEN     0x0100 /* sunken, 1 pixel; none of the three: raised, 1 pixel */
+#define PLATES_SUNKENDEEP 0x0200 /* sunken, 2 pixels */
+#define PLATES_RAISEDDEEP 0x0800 /* raised, 2 pixels */
+#define PLATES_RIGHT      0x2000 /* text right-aligned (unless PLATES_CENTER) */
+#define PLATES_CENTER     0x4000 /* text centred */
+#define PLATES_FLAT       0x8000 /* text black, without the white relief */
+
+#define CLIPS_ETCHED      0x0100 /* groove, 2 pixels; none of the three: ridge, 2 pixels */
+#define CLIPS_ETCHEDWIDE  0x0200 /* groove with a pixel of face between its lines, 3 pixels */
+#define CLIPS_BUMPWIDE    0x0800 /* ridge with a pixel of face between its lines, 3 pixels */
+#define CLIPS_RIGHT       0x2000
+#define CLIPS_CENTER      0x4000
+#define CLIPS_FLAT        0x8000
+
+/* To the parent on a double click (wParam, lParam as received). */
+#define PLATE_LBUTTONDBLCLK (WM_USER + 5000)
+#define PLATE_RBUTTONDBLCLK (WM_USER + 5001)
+#define CLIP_LBUTTONDBLCLK  (WM_USER + 5010)
+#define CLIP_RBUTTONDBLCLK  (WM_USER + 5011)
+
+/* ------------------------------------------------------------------------
  * Border control, class "NbBorder!+": an etched line two pixels thick,
  * vertical, or horizontal with BORDERS_HORZ.  Its thickness is fixed at
  * creation.

@@ -31,6 +31,10 @@ int main(int argc, char **argv) {
     ScrnRc2ClntRc(w, &r, &r);
     CenterPopup(w, NULL);
     SpinCtlWndFn(w, WM_NULL, 0, 0);
+    CheckBtnCtlWndFn(w, WM_NULL, 0, 0);
+    CheckMarkCtlWndFn(w, WM_NULL, 0, 0);
+    PlateCtlWndFn(w, WM_NULL, 0, 0);
+    ClipCtlWndFn(w, WM_NULL, 0, 0);
     BorderCtlWndFn(w, WM_NULL, 0, 0);
     IconDrawCtlWndFn(w, WM_NULL, 0, 0);
     CalenderCtlWndFn(w, WM_NULL, 0, 0);

@@ -9,6 +9,7 @@
 // so a class or message added there is covered without new code here.
 #include <windows.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -37,9 +38,8 @@ void Note(const char *cls, UINT msg, WPARAM wParam, LPARAM lParam) {
     g_journal[g_journalNext++ % kJournal] = {cls, msg, wParam, lParam};
 }
 
-LONG WINAPI PrintJournal(EXCEPTION_POINTERS *info) {
-    fprintf(stderr, "crash 0x%08lx; the last messages, oldest first:\n",
-            static_cast<unsigned long>(info->ExceptionRecord->ExceptionCode));
+void PrintJournal(unsigned long code) {
+    fprintf(stderr, "crash 0x%08lx; the last messages, oldest first:\n", code);
     for (unsigned i = 0; i < kJournal; ++i) {
         const Entry &e = g_journal[(g_journalNext + i) % kJournal];
         if (e.cls)
@@ -47,8 +47,12 @@ LONG WINAPI PrintJournal(EXCEPTION_POINTERS *info) {
                     static_cast<unsigned long long>(e.wParam), static_cast<unsigned long long>(e.lParam));
     }
     fflush(stderr);
+}
+LONG WINAPI OnException(EXCEPTION_POINTERS *info) {
+    PrintJournal(info->ExceptionRecord->ExceptionCode);
     return EXCEPTION_EXECUTE_HANDLER;
 }
+void OnAbort(int) { PrintJournal(0xABABABAB); }
 
 // Closes whatever modal window a message opened (the calendar's jump
 // dialog, a message box): every window of this thread that is not ours.
@@ -107,6 +111,7 @@ constexpr UINT kSystemMessages[] = {
     WM_RBUTTONDBLCLK, WM_MOUSEMOVE, WM_NCHITTEST, WM_SETFOCUS, WM_KILLFOCUS, WM_ENABLE, WM_SYSCOLORCHANGE,
     WM_GETDLGCODE, WM_CANCELMODE, WM_CAPTURECHANGED, WM_TIMER, WM_SHOWWINDOW, WM_STYLECHANGED,
     BM_GETCHECK, BM_SETCHECK, BM_GETSTATE, BM_SETSTATE, BM_SETSTYLE, BM_CLICK, WM_GETTEXTLENGTH,
+    WM_UPDATEUISTATE, WM_CHANGEUISTATE, WM_PRINTCLIENT,
 };
 
 class Fuzzer {
@@ -280,7 +285,8 @@ int main(int argc, char **argv) {
     const unsigned seed = Option(argc, argv, "--seed", 1);
     const unsigned count = Option(argc, argv, "--count", leaks ? 1000 : 100000);
     const char *only = TextOption(argc, argv, "--class");
-    SetUnhandledExceptionFilter(PrintJournal);
+    SetUnhandledExceptionFilter(OnException);
+    signal(SIGABRT, OnAbort);  // an assertion inside the system, too
     SetErrorMode(SEM_NOGPFAULTERRORBOX);
 
     rzt::RecordingParent parent(20, 20, 500, 400);

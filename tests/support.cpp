@@ -59,6 +59,16 @@ LRESULT CALLBACK RecordingParent::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         case ICON_QUERYICON:
             self->sent.push_back({msg, wParam, lParam, GetTickCount()});
             break;
+        case CHECK_LBUTTONDBLCLK:
+        case CHECK_RBUTTONDBLCLK:
+        case MARK_LBUTTONDBLCLK:
+        case MARK_RBUTTONDBLCLK:
+        case PLATE_LBUTTONDBLCLK:
+        case PLATE_RBUTTONDBLCLK:
+        case CLIP_LBUTTONDBLCLK:
+        case CLIP_RBUTTONDBLCLK:
+            self->sent.push_back({msg, wParam, lParam, GetTickCount()});
+            return self->answerDoubleClick;
         default:
             break;
         }

@@ -27,8 +27,8 @@ struct Sent {
     bool operator==(const Sent &o) const { return msg == o.msg && wParam == o.wParam && lParam == o.lParam; }
 };
 
-// A visible top-level window that records WM_COMMAND, the spin's
-// double-click pair and ICON_QUERYICON, and answers them as told.
+// A visible top-level window that records WM_COMMAND, the controls'
+// double-click messages and ICON_QUERYICON, and answers them as told.
 class RecordingParent {
 public:
     explicit RecordingParent(int x = 40, int y = 40, int w = 300, int h = 200, bool visible = true);
@@ -38,7 +38,7 @@ public:
 
     std::vector<Sent> sent;          // in arrival order
     HICON answerQueryIcon = nullptr; // ICON_QUERYICON answer
-    LRESULT answerDoubleClick = 0;   // answer to SPIN_xBUTTONDBLCLK
+    LRESULT answerDoubleClick = 0;   // answer to the double-click messages
     std::function<void(const Sent &)> onCommand;  // runs after a WM_COMMAND is recorded
 
     std::vector<Sent> Commands() const;  // only the WM_COMMANDs
@@ -85,6 +85,13 @@ struct Legend {
 std::vector<std::string> Grid(const Canvas &c, const std::vector<Legend> &legend, int x0 = 0, int y0 = 0,
                               int w = -1, int h = -1);
 std::string Join(const std::vector<std::string> &rows);
+
+// A handle as a control's 32-bit slot keeps it (GDI and USER handles are
+// significant in their low 32 bits).
+template <class Handle>
+LONG Low32(Handle h) {
+    return static_cast<LONG>(reinterpret_cast<LONG_PTR>(h));
+}
 
 // The system's bevel colours.
 inline COLORREF Light() { return GetSysColor(COLOR_3DHILIGHT); }

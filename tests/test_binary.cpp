@@ -46,6 +46,7 @@ const char *const kBuiltExports[] = {
     "_GetVerInf@16", "_GetNEBAPLDLLVersion@0", "_IsFileExist@4", "_GetIniFileName@8", "_GetHlpFileName@8",
     "_FepControl@8", "_FEPWordRegisterd@4", "_GetPrinterName@4", "_InitSysCursor@4", "_TermSysCursor@4",
     "_SetSysCursor@4", "_SetBroadCastWindow@8", "_ResetBroadCastWindow@4", "_PostBroadCastMessage@16",
+    "_CheckBtnCtlWndFn@16", "_CheckMarkCtlWndFn@16", "_PlateCtlWndFn@16", "_ClipCtlWndFn@16",
 };
 
 std::string ExeDir() {
@@ -221,6 +222,76 @@ TEST_F(X86Resources, SpinArrowBitmap) {
                 const bool expected = y >= 1 && y <= 7 && x >= spans[cell][y - 1][0] && x <= spans[cell][y - 1][1];
                 EXPECT_EQ(black(cell * 9 + x, y), expected) << "cell " << cell << " x " << x << " y " << y;
             }
+}
+
+// A 4-bit bitmap resource as colours, top row first.
+std::vector<std::vector<COLORREF>> Pixels(const BYTE *res) {
+    auto *bih = reinterpret_cast<const BITMAPINFOHEADER *>(res);
+    auto *palette = reinterpret_cast<const RGBQUAD *>(res + bih->biSize);
+    const BYTE *bits = reinterpret_cast<const BYTE *>(palette + (bih->biClrUsed ? bih->biClrUsed : 16));
+    const int w = bih->biWidth, h = bih->biHeight, stride = (w * 4 + 31) / 32 * 4;
+    std::vector<std::vector<COLORREF>> rows(h, std::vector<COLORREF>(w));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const BYTE b = bits[(h - 1 - y) * stride + x / 2];
+            const RGBQUAD &q = palette[(x % 2) ? (b & 0x0F) : (b >> 4)];
+            rows[y][x] = RGB(q.rgbRed, q.rgbGreen, q.rgbBlue);
+        }
+    return rows;
+}
+
+// The check pictures: which colours each cell shows and which it must not.
+TEST_F(X86Resources, CheckPictures) {
+    const COLORREF black = RGB(0, 0, 0), blue = RGB(0, 0, 128), cyan = RGB(0, 255, 255), green = RGB(0, 255, 0),
+                   light = RGB(192, 192, 192), dark = RGB(128, 128, 128), white = RGB(255, 255, 255);
+    struct CellCase {
+        WORD bitmap;
+        int cell;
+        std::vector<COLORREF> shown, absent;
+    };
+    const CellCase cases[] = {
+        {3001, 0, {cyan, black, blue, dark}, {white}},       // checked, raised with its shadow
+        {3001, 1, {cyan, black, light}, {blue, white}},      // unchecked held: pale stroke
+        {3001, 2, {white, light, black}, {cyan, blue}},      // unchecked: checkerboard
+        {3001, 3, {white, light, dark, black}, {cyan, blue}},// checked held: grey stroke
+        {3001, 4, {dark, light}, {black, white, cyan, blue}},
+        {3002, 0, {green, black}, {white, cyan, blue}},
+        {3002, 1, {green, light, black}, {white, blue}},
+        {3002, 2, {white, light, black}, {green, dark}},
+        {3002, 3, {white, light, dark, black}, {green}},
+        {3002, 4, {dark, light}, {black, white, green}},
+    };
+    for (const CellCase &c : cases) {
+        SCOPED_TRACE(testing::Message() << "bitmap " << c.bitmap << " cell " << c.cell);
+        const BYTE *res = Resource(RT_BITMAP, c.bitmap);
+        ASSERT_NE(res, nullptr);
+        auto *bih = reinterpret_cast<const BITMAPINFOHEADER *>(res);
+        EXPECT_EQ(bih->biWidth, 80);
+        EXPECT_EQ(bih->biHeight, 14);
+        EXPECT_EQ(bih->biBitCount, 4);
+        const auto rows = Pixels(res);
+        std::set<COLORREF> seen;
+        for (const auto &row : rows)
+            seen.insert(row.begin() + 16 * c.cell, row.begin() + 16 * c.cell + 16);
+        for (COLORREF colour : c.shown)
+            EXPECT_TRUE(seen.count(colour)) << std::hex << colour << " missing";
+        for (COLORREF colour : c.absent)
+            EXPECT_FALSE(seen.count(colour)) << std::hex << colour << " present";
+    }
+    // The held cells of the button show its box sunk one pixel right and down.
+    const auto rows = Pixels(Resource(RT_BITMAP, 3001));
+    auto firstBlack = [&rows](int cell) {
+        for (int y = 0; y < 14; ++y)
+            for (int x = 0; x < 16; ++x)
+                if (rows[y][16 * cell + x] == RGB(0, 0, 0))
+                    return POINT{x, y};
+        return POINT{-1, -1};
+    };
+    for (int raised : {0, 2}) {
+        const POINT up = firstBlack(raised), down = firstBlack(raised + 1);
+        EXPECT_EQ(down.x, up.x + 1) << raised;
+        EXPECT_EQ(down.y, up.y + 1) << raised;
+    }
 }
 
 #pragma pack(push, 2)

@@ -18,6 +18,8 @@ constexpr UINT kPane = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
 
 const ClassRow kRows[] = {
     {"NbSpin!+", "SpinCtlWndFn", kControl, 20, false},
+    {"NbCheck!+", "CheckBtnCtlWndFn", kControl, 12, false},
+    {"NbMark!+", "CheckMarkCtlWndFn", kControl, 12, false},
     {"NbBorder!+", "BorderCtlWndFn", kControl, 0, false},
     {"NbCalender!+", "CalenderCtlWndFn", kControl, 112, false},
     // A dialog class: the dialog manager's bytes, then a pointer-sized slot.
@@ -52,6 +54,38 @@ TEST(ClassTable, GlobalClassesServeOtherModules) {
         HWND hwnd = CreateWindowExA(0, row.name, "", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr,
                                     GetModuleHandleA(nullptr), nullptr);
         EXPECT_NE(hwnd, nullptr) << row.name;
+        DestroyWindow(hwnd);
+    }
+}
+
+// Classes built on a system class: its description with their own
+// procedure, CS_GLOBALCLASS | CS_DBLCLKS and their bytes behind its own.
+TEST(ClassTable, SuperclassesOfSystemClasses) {
+    struct Row {
+        const char *name, *proc, *base;
+        int ownExtra;
+    };
+    const Row rows[] = {
+        {"NbPlate!+", "PlateCtlWndFn", "Static", 4},
+        {"NbClip!+", "ClipCtlWndFn", "Static", 4},
+    };
+    HBRUSH face = rzt::Win95Mode() ? reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_3DFACE + 1))
+                                   : static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        WNDCLASSA base = {}, wc = {};
+        ASSERT_TRUE(GetClassInfoA(nullptr, row.base, &base));
+        ASSERT_TRUE(GetClassInfoA(base.hInstance, row.name, &wc));
+        EXPECT_EQ(wc.style, base.style | CS_GLOBALCLASS | CS_DBLCLKS);
+        EXPECT_EQ(wc.cbWndExtra, base.cbWndExtra + row.ownExtra);
+        EXPECT_EQ(wc.cbClsExtra, base.cbClsExtra);
+        EXPECT_EQ(wc.hbrBackground, face);
+        EXPECT_EQ(wc.hCursor, base.hCursor);
+        EXPECT_EQ(wc.hIcon, base.hIcon);
+        EXPECT_EQ(reinterpret_cast<void *>(wc.lpfnWndProc), reinterpret_cast<void *>(GetProcAddress(Dll(), row.proc)));
+        HWND hwnd = CreateWindowExA(0, row.name, "", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+        EXPECT_NE(hwnd, nullptr);
         DestroyWindow(hwnd);
     }
 }
