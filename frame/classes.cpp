@@ -3,7 +3,10 @@
 #include "calendar/calendar.h"
 #include "calendar/jump.h"
 #include "controls/icondraw.h"
+#include "controls/indicator.h"
+#include "controls/meter.h"
 #include "controls/spin.h"
+#include "controls/text.h"
 #include "frame/module.h"
 
 namespace rz {
@@ -25,6 +28,9 @@ constexpr UINT kPaneStyle = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
 
 const ClassRow kClassRows[] = {
     {REZORE32_SPINCLASS, SpinCtlWndFn, kControlStyle, kSpinExtraBytes, 0, Background::Face},
+    {REZORE32_TEXTCLASS, TextCtlWndFn, kControlStyle, kTextExtraBytes, 0, Background::Face},
+    {REZORE32_METERCLASS, MeterCtlWndFn, kControlStyle, kMeterExtraBytes, 0, Background::None},
+    {REZORE32_INDICATORCLASS, IndicatorCtlWndFn, kControlStyle, kIndicatorExtraBytes, 0, Background::Face},
     {REZORE32_BORDERCLASS, BorderCtlWndFn, kControlStyle, 0, 0, Background::Face},
     {REZORE32_CALENDARCLASS, CalenderCtlWndFn, kControlStyle, kCalendarExtraBytes, 0, Background::Face},
     {REZORE32_JUMPCLASS, SelYearMonthDlgFn, kPaneStyle, kJumpDialogExtraBytes, REZORE32_IDI_EMBLEM,

@@ -46,6 +46,10 @@ private:
     HGDIOBJ old_;
 };
 
+// A font handle given by a caller, or null when it names no font, so that
+// a stray handle (a brush, a freed font) is never selected in its place.
+inline HFONT FontOrNull(HFONT font) { return font && GetObjectType(font) == OBJ_FONT ? font : nullptr; }
+
 // A memory DC compatible with another (or with the screen), deleted at the end.
 class MemoryDC {
 public:
