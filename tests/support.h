@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,9 @@ struct Sent {
     bool operator==(const Sent &o) const { return msg == o.msg && wParam == o.wParam && lParam == o.lParam; }
 };
 
-// A visible top-level window that records WM_COMMAND, the spin's
-// double-click pair and ICON_QUERYICON, and answers them as told.
+// A visible top-level window that records WM_COMMAND, the controls'
+// forwarded double clicks, ICON_QUERYICON and TEXT_CTLCOLOR, and answers
+// them as told.
 class RecordingParent {
 public:
     explicit RecordingParent(int x = 40, int y = 40, int w = 300, int h = 200, bool visible = true);
@@ -37,7 +39,9 @@ public:
 
     std::vector<Sent> sent;          // in arrival order
     HICON answerQueryIcon = nullptr; // ICON_QUERYICON answer
-    LRESULT answerDoubleClick = 0;   // answer to SPIN_xBUTTONDBLCLK
+    LRESULT answerDoubleClick = 0;   // answer to a forwarded double click
+    // Answer to TEXT_CTLCOLOR (recorded too), given the DC; none: 0.
+    std::function<LRESULT(HDC)> answerTextColour;
 
     std::vector<Sent> Commands() const;  // only the WM_COMMANDs
 
