@@ -1,14 +1,16 @@
 // The gallery: every control of the library in one dialog from the
 // gallery's own template.  With --screenshot FILE.png it saves a picture of
-// its window, then one of the calendar's jump dialog (FILE-jump.png), and
-// exits.
+// its window, then one of the calendar's jump dialog (FILE-jump.png) and
+// one of each further page (FILE-basic1.png), and exits.
 #include <windows.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "basic1.h"
 #include "gallery.h"
+#include "pages.h"
 #include "png.h"
 #include "rezore32.h"
 
@@ -106,6 +108,8 @@ INT_PTR CALLBACK GalleryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
         if ((LOWORD(wParam) == IDC_CALENDAR_JA || LOWORD(wParam) == IDC_CALENDAR_EN) &&
             HIWORD(wParam) == CLNDRN_DAYCHOSEN)
             ShowChosenDay(dlg, reinterpret_cast<HWND>(lParam));
+        if (LOWORD(wParam) == IDC_OPEN_BASIC1)
+            OpenBasic1Page(dlg);
         if (LOWORD(wParam) == IDC_JUMP)
             SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_JUMPDIALOG, 0, 0);
         if (LOWORD(wParam) == IDCANCEL)
@@ -131,7 +135,8 @@ void Pump(DWORD ms) {
     }
 }
 
-// The window as it is on the screen, frame and caption included.
+}  // namespace
+
 bool Screenshot(HWND hwnd, const std::string &path) {
     RECT r;
     GetWindowRect(hwnd, &r);
@@ -163,6 +168,13 @@ bool Screenshot(HWND hwnd, const std::string &path) {
     return SavePng(path, w, h, rgb);
 }
 
+std::string ShotName(const std::string &path, const char *suffix) {
+    const size_t dot = path.rfind('.');
+    return dot == std::string::npos ? path + suffix : path.substr(0, dot) + suffix + path.substr(dot);
+}
+
+namespace {
+
 // Saves the jump dialog once it is up, then closes it.
 std::string g_jumpShot;
 bool g_jumpShotOk;
@@ -174,11 +186,6 @@ void CALLBACK ShootJumpDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     g_jumpShotOk = Screenshot(jump, g_jumpShot);
     PostMessageA(jump, WM_COMMAND, IDCANCEL, 0);
-}
-
-std::string JumpShotName(const std::string &path) {
-    const size_t dot = path.rfind('.');
-    return dot == std::string::npos ? path + "-jump" : path.substr(0, dot) + "-jump" + path.substr(dot);
 }
 
 }  // namespace
@@ -198,11 +205,19 @@ int main(int argc, char **argv) {
     if (!screenshot.empty()) {
         Pump(800);
         const bool ok = Screenshot(dlg, screenshot);
-        g_jumpShot = JumpShotName(screenshot);
+        g_jumpShot = ShotName(screenshot, "-jump");
         SetTimer(nullptr, 0, 600, ShootJumpDialog);
         SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_JUMPDIALOG, 0, 0);
+        bool pagesOk = true;
+        if (HWND page = OpenBasic1Page(dlg)) {
+            Pump(800);
+            pagesOk = Screenshot(page, ShotName(screenshot, "-basic1")) && pagesOk;
+            DestroyWindow(page);
+        } else {
+            pagesOk = false;
+        }
         DestroyWindow(dlg);
-        return ok && g_jumpShotOk ? 0 : 2;
+        return ok && g_jumpShotOk && pagesOk ? 0 : 2;
     }
     MSG m;
     while (GetMessageA(&m, nullptr, 0, 0) > 0)

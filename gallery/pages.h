@@ -1,0 +1,15 @@
+// What the gallery's pages share with its main window.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Saves the window as it is on the screen, frame and caption included.
+bool Screenshot(HWND hwnd, const std::string &path);
+
+// FILE.png -> FILE-suffix.png
+std::string ShotName(const std::string &path, const char *suffix);
+
+// The page of the text, meter and indicator controls, modeless over `owner`.
+HWND OpenBasic1Page(HWND owner);
