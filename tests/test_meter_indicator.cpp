@@ -64,19 +64,13 @@ struct CellCase {
     Cells expected;  // area, count, width, lit, offset
 };
 
+// Layouts beyond the ones the indicator's pictures show.
 TEST(Gauge, CellLayout) {
     const CellCase cases[] = {
-        {"108 wide: 20 cells of 5", 108, 5, false, false, 0, {104, 20, 5, 0, 0}},
-        {"30 wide: 40 % lights 2 of 5", 30, 5, false, false, 40, {26, 5, 5, 2, 0}},
-        {"200 wide: cells of 9", 200, 5, false, false, 50, {196, 20, 9, 10, 0}},
-        {"200 wide centred: shifted by 8", 200, 5, false, true, 50, {196, 20, 9, 10, 8}},
-        {"108 wide centred: shifted by 2", 108, 5, false, true, 50, {104, 20, 5, 10, 2}},
         {"33 wide centred", 33, 5, false, true, 100, {29, 5, 5, 5, 2}},
         {"past the range lights all", 108, 5, false, false, 250, {104, 20, 5, 20, 0}},
         {"the default ignores the slot", 108, 0, false, false, 50, {104, 20, 5, 10, 0}},
-        {"fixed 7 centred", 108, 7, true, true, 50, {104, 14, 7, 7, 3}},
         {"fixed: only the low 16 bits", 108, 0x10007, true, false, 50, {104, 14, 7, 7, 0}},
-        {"fixed 0 counts as 1", 108, 0, true, false, 50, {104, 104, 1, 52, 0}},
         {"fixed negative counts as 1", 108, 0xFFFD, true, false, 50, {104, 104, 1, 52, 0}},
         {"fixed wider than the area", 108, 500, true, true, 50, {104, 0, 500, 0, 52}},
         {"zero-sized", 0, 5, false, true, 50, {1, 0, 5, 0, 0}},
@@ -160,7 +154,6 @@ TEST(Meter, BarAndSplitText) {
         {"range 0", 101, 0, 5, "0%", 0},
         {"past the range", 101, 100, 150, "150%", 101},
         {"large file", 101, 100000000, 50000000, "50%", 50},
-        {"largest position of range 1", 140, 1, 0xFFFFFFFF, "429496729500%", 140},
     };
     constexpr int kH = 20;
     rzt::RecordingParent parent;
