@@ -4,8 +4,11 @@
 #include "calendar/jump.h"
 #include "controls/check.h"
 #include "controls/icondraw.h"
+#include "controls/indicator.h"
+#include "controls/meter.h"
 #include "controls/plate.h"
 #include "controls/spin.h"
+#include "controls/text.h"
 #include "frame/module.h"
 
 namespace rz {
@@ -27,6 +30,9 @@ constexpr UINT kPaneStyle = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
 
 const ClassRow kClassRows[] = {
     {REZORE32_SPINCLASS, SpinCtlWndFn, kControlStyle, kSpinExtraBytes, 0, Background::Face},
+    {REZORE32_TEXTCLASS, TextCtlWndFn, kControlStyle, kTextExtraBytes, 0, Background::Face},
+    {REZORE32_METERCLASS, MeterCtlWndFn, kControlStyle, kMeterExtraBytes, 0, Background::None},
+    {REZORE32_INDICATORCLASS, IndicatorCtlWndFn, kControlStyle, kIndicatorExtraBytes, 0, Background::Face},
     {REZORE32_CHECKCLASS, CheckBtnCtlWndFn, kControlStyle, kCheckExtraBytes, 0, Background::Face},
     {REZORE32_MARKCLASS, CheckMarkCtlWndFn, kControlStyle, kCheckExtraBytes, 0, Background::Face},
     {REZORE32_BORDERCLASS, BorderCtlWndFn, kControlStyle, 0, 0, Background::Face},

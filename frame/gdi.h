@@ -46,6 +46,10 @@ private:
     HGDIOBJ old_;
 };
 
+// A font handle given by a caller, or null when it names no font, so that
+// a stray handle (a brush, a freed font) is never selected in its place.
+inline HFONT FontOrNull(HFONT font) { return font && GetObjectType(font) == OBJ_FONT ? font : nullptr; }
+
 // A memory DC compatible with another (or with the screen), deleted at the end.
 class MemoryDC {
 public:
@@ -142,9 +146,5 @@ void DrawBevelRings(HDC hdc, BOOL raised, int width, RingAt ringAt) {
         Polyline3(hdc, r.second[0].x, r.second[0].y, r.second[1].x, r.second[1].y, r.second[2].x, r.second[2].y);
     }
 }
-
-// A font handle an application gave with WM_SETFONT, or null when it is
-// not a font (so nothing else is selected in its place).
-inline HFONT FontOrNull(HFONT font) { return GetObjectType(font) == OBJ_FONT ? font : nullptr; }
 
 }  // namespace rz

@@ -2,6 +2,7 @@
 // gallery's own template.  With --screenshot FILE.png it saves a picture of
 // its window, then one of the calendar's jump dialog (FILE-jump.png) and
 // one of each further page (FILE-basic2.png), and exits.
+// one of each further page (FILE-basic1.png), and exits.
 #include <windows.h>
 
 #include <cstring>
@@ -9,12 +10,25 @@
 #include <vector>
 
 #include "basic2.h"
+#include "basic1.h"
 #include "gallery.h"
 #include "pages.h"
 #include "png.h"
 #include "rezore32.h"
 
 namespace {
+
+// The further pages: the main page's button that opens each, and the
+// suffix of its picture (FILE-suffix.png) with --screenshot.
+struct Page {
+    int button;
+    HWND (*open)(HWND owner);
+    const char *suffix;
+};
+const Page kPages[] = {
+    {IDC_OPEN_BASIC1, OpenBasic1Page, "-basic1"},
+    {IDC_OPEN_BASIC2, OpenBasic2Page, "-basic2"},
+};
 
 HICON g_givenIcon;      // shown by the second icon pane, asked for at its creation
 int g_iconQueries;
@@ -108,8 +122,9 @@ INT_PTR CALLBACK GalleryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
         if ((LOWORD(wParam) == IDC_CALENDAR_JA || LOWORD(wParam) == IDC_CALENDAR_EN) &&
             HIWORD(wParam) == CLNDRN_DAYCHOSEN)
             ShowChosenDay(dlg, reinterpret_cast<HWND>(lParam));
-        if (LOWORD(wParam) == IDC_OPEN_BASIC2)
-            OpenBasic2Page(dlg);
+        for (const Page &p : kPages)
+            if (LOWORD(wParam) == p.button)
+                p.open(dlg);
         if (LOWORD(wParam) == IDC_JUMP)
             SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_JUMPDIALOG, 0, 0);
         if (LOWORD(wParam) == IDCANCEL)
@@ -209,12 +224,14 @@ int main(int argc, char **argv) {
         SetTimer(nullptr, 0, 600, ShootJumpDialog);
         SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_JUMPDIALOG, 0, 0);
         bool pagesOk = true;
-        if (HWND page = OpenBasic2Page(dlg)) {
-            Pump(800);
-            pagesOk = Screenshot(page, ShotName(screenshot, "-basic2")) && pagesOk;
-            DestroyWindow(page);
-        } else {
-            pagesOk = false;
+        for (const Page &p : kPages) {
+            if (HWND page = p.open(dlg)) {
+                Pump(800);
+                pagesOk = Screenshot(page, ShotName(screenshot, p.suffix)) && pagesOk;
+                DestroyWindow(page);
+            } else {
+                pagesOk = false;
+            }
         }
         DestroyWindow(dlg);
         return ok && g_jumpShotOk && pagesOk ? 0 : 2;

@@ -13,3 +13,5 @@ std::string ShotName(const std::string &path, const char *suffix);
 
 // The page of the check controls, plates and clips, modeless over `owner`.
 HWND OpenBasic2Page(HWND owner);
+// The page of the text, meter and indicator controls, modeless over `owner`.
+HWND OpenBasic1Page(HWND owner);

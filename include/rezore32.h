@@ -31,6 +31,9 @@ extern "C" {
  * CreateWindowExA.
  * --------------------------------------------------------------------- */
 #define REZORE32_SPINCLASS      "NbSpin!+"
+#define REZORE32_TEXTCLASS      "NbText!+"
+#define REZORE32_METERCLASS     "NbMeter!+"
+#define REZORE32_INDICATORCLASS "NbIndicator!+"
 #define REZORE32_BORDERCLASS    "NbBorder!+"
 #define REZORE32_ICONDRAWCLASS  "NbIconDraw!+"
 #define REZORE32_CALENDARCLASS  "NbCalender!+"
@@ -151,6 +154,86 @@ REZORE32_API LRESULT WINAPI SpinCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPA
 /* WM_COMMAND notification codes (HIWORD(wParam)). */
 #define SPINN_UP   1
 #define SPINN_DOWN 2
+
+/* ------------------------------------------------------------------------
+ * Text control, class "NbText!+"
+ *
+ * One line of window text (at most its first 127 bytes) drawn twice or four
+ * times in two colours a pixel apart: raised or engraved lettering, with an
+ * optional one-pixel bevel.  Takes no input; double clicks go to the parent.
+ * Window extra bytes: 0 font (WM_SETFONT; 0 for the DC's default font).
+ * --------------------------------------------------------------------- */
+REZORE32_API LRESULT WINAPI TextCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+#define TEXTS_RIGHT       0x0002 /* right-aligned (CENTER wins) */
+#define TEXTS_CENTER      0x0004 /* centred */
+#define TEXTS_ENGRAVED    0x0020 /* first colour down-right under the second */
+#define TEXTS_WHITE       0x0040 /* white and black instead of grey and black */
+#define TEXTS_PARENTCOLOR 0x0080 /* colours from the parent (TEXT_CTLCOLOR); WHITE wins */
+#define TEXTS_FRAME       0x0100 /* one-pixel bevel along the client edges */
+#define TEXTS_FRAMESUNKEN 0x0200 /* the bevel sunken instead of raised */
+#define TEXTS_NOPREFIX    0x0400 /* "&" shown as is; the text is then left-aligned */
+#define TEXTS_THICK       0x0800 /* each colour drawn twice, a pixel apart */
+
+/* To the parent on every paint with TEXTS_PARENTCOLOR: wParam the HDC,
+ * lParam the control.  Set the DC's background colour (the first colour)
+ * and text colour (the second) and return a brush to fill the background
+ * with, or 0 for the class background. */
+#define TEXT_CTLCOLOR      (WM_USER + 5020)
+#define TEXT_LBUTTONDBLCLK (WM_USER + 5021) /* to the parent: wParam, lParam of the double click */
+#define TEXT_RBUTTONDBLCLK (WM_USER + 5022)
+
+/* ------------------------------------------------------------------------
+ * Meter control, class "NbMeter!+"
+ *
+ * A horizontal bar of position / range with the percentage centred on it;
+ * the text changes colour where the bar ends.  Range and position are
+ * unsigned 32-bit (range 0 shows 0%); a position above the range shows more
+ * than 100% and a full bar.  Colours set by message show at the next paint.
+ * Window extra bytes: 0 range, 4 position, 8 font, 12 bar colour,
+ * 16 text colour.
+ * --------------------------------------------------------------------- */
+REZORE32_API LRESULT WINAPI MeterCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+#define METER_SETRANGE      (WM_USER + 5040) /* wParam range; repaints */
+#define METER_GETRANGE      (WM_USER + 5041)
+#define METER_SETPOS        (WM_USER + 5042) /* wParam position; repaints */
+#define METER_GETPOS        (WM_USER + 5043)
+#define METER_SETBARCOLOR   (WM_USER + 5044) /* lParam COLORREF (default blue) */
+#define METER_GETBARCOLOR   (WM_USER + 5045)
+#define METER_SETTEXTCOLOR  (WM_USER + 5046) /* lParam COLORREF (default white) */
+#define METER_GETTEXTCOLOR  (WM_USER + 5047)
+#define METER_LBUTTONDBLCLK (WM_USER + 5048) /* to the parent: wParam, lParam of the double click */
+#define METER_RBUTTONDBLCLK (WM_USER + 5049)
+
+/* ------------------------------------------------------------------------
+ * Indicator control, class "NbIndicator!+"
+ *
+ * A row of cells in a sunken frame, the first position / range of them lit
+ * in the indicator colour, the rest dark grey.  By default up to 20 cells
+ * of 5 pixels (wider cells when 20 do not fill it); INDS_FIXEDCELL takes
+ * the cell width from IND_SETCELLWIDTH (1 when it is 0 or less) and fits as
+ * many as there is room for.  IND_SETPOS repaints only when the number of
+ * lit cells changes.  Window extra bytes: 0 range, 4 position, 8 colour,
+ * 12 cell width, 16 lit count at the last IND_SETPOS (-1 at creation).
+ * --------------------------------------------------------------------- */
+REZORE32_API LRESULT WINAPI IndicatorCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+#define INDS_CENTER    0x0001 /* the row of cells centred */
+#define INDS_FIXEDCELL 0x0002 /* cell width from the cell-width slot, no limit of 20 */
+
+#define IND_SETRANGE      (WM_USER + 5050) /* wParam range; repaints, lit count slot kept */
+#define IND_GETRANGE      (WM_USER + 5051)
+#define IND_SETPOS        (WM_USER + 5052) /* wParam position; repaints when the lit count changes */
+#define IND_GETPOS        (WM_USER + 5053)
+#define IND_SETCOLOR      (WM_USER + 5054) /* lParam COLORREF of lit cells (default blue) */
+#define IND_GETCOLOR      (WM_USER + 5055)
+#define IND_SETCELLWIDTH  (WM_USER + 5056) /* wParam pixels (low 16 bits, signed) */
+#define IND_GETCELLWIDTH  (WM_USER + 5057)
+#define IND_SETLITCOUNT   (WM_USER + 5058) /* wParam; -1 makes the next IND_SETPOS repaint */
+#define IND_GETLITCOUNT   (WM_USER + 5059)
+#define IND_LBUTTONDBLCLK (WM_USER + 5150) /* to the parent: wParam, lParam of the double click */
+#define IND_RBUTTONDBLCLK (WM_USER + 5151)
 
 /* ------------------------------------------------------------------------
  * Check button, class "NbCheck!+", and check mark, class "NbMark!+"

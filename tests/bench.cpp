@@ -1,6 +1,6 @@
 // Benchmark, not a test: how much processor time a held spin button costs
-// and when its steps come, and what a spin paint costs next to comctl32's
-// up-down control of the same size.
+// and when its steps come, and what a spin, calendar, meter and indicator
+// paint costs next to comctl32's nearest control of the same size.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -148,6 +148,42 @@ void BenchCalendar(HWND parent) {
     DestroyWindow(monthcal);
 }
 
+// Full repaints of a meter against comctl32's smooth progress bar, and of
+// an indicator against the segmented one, each pair of one size and half
+// done.
+void BenchGauges(HWND parent) {
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&icc);
+    struct Pair {
+        const char *name, *ours;
+        DWORD progressStyle;
+        UINT setRange, setPos;
+        int w, h;
+    };
+    const Pair pairs[] = {
+        {"meter", REZORE32_METERCLASS, PBS_SMOOTH, METER_SETRANGE, METER_SETPOS, 200, 20},
+        {"indicator", REZORE32_INDICATORCLASS, 0, IND_SETRANGE, IND_SETPOS, 108, 14},
+    };
+    for (const Pair &p : pairs) {
+        HWND ours = CreateWindowExA(0, p.ours, "", WS_CHILD | WS_VISIBLE, 10, 60, p.w, p.h, parent, nullptr, nullptr,
+                                    nullptr);
+        HWND theirs = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE | p.progressStyle, 250, 60, p.w,
+                                      p.h, parent, nullptr, nullptr, nullptr);
+        SendMessageA(ours, p.setRange, 100, 0);
+        SendMessageA(ours, p.setPos, 50, 0);
+        SendMessageA(theirs, PBM_SETRANGE32, 0, 100);
+        SendMessageA(theirs, PBM_SETPOS, 50, 0);
+        Pump();
+        const RepaintCost c = CompareRepaints(ours, theirs, 5, 400);
+        printf("%s: %s %.1f us, msctls_progress32%s %.1f us a repaint (%d each, %d x %d)\n", p.name, p.ours,
+               1000 * c.ours / c.repaints, p.progressStyle ? " (PBS_SMOOTH)" : "", 1000 * c.theirs / c.repaints,
+               c.repaints, p.w, p.h);
+        printf("%s: cost ratio %s / msctls_progress32 = %.2f\n", p.name, p.ours, c.ours / c.theirs);
+        DestroyWindow(ours);
+        DestroyWindow(theirs);
+    }
+}
+
 }  // namespace
 
 int main() {
@@ -166,6 +202,7 @@ int main() {
     BenchHold(parent);
     BenchPaint(parent);
     BenchCalendar(parent);
+    BenchGauges(parent);
     DestroyWindow(parent);
     return 0;
 }

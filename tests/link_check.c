@@ -31,6 +31,9 @@ int main(int argc, char **argv) {
     ScrnRc2ClntRc(w, &r, &r);
     CenterPopup(w, NULL);
     SpinCtlWndFn(w, WM_NULL, 0, 0);
+    TextCtlWndFn(w, WM_NULL, 0, 0);
+    MeterCtlWndFn(w, WM_NULL, 0, 0);
+    IndicatorCtlWndFn(w, WM_NULL, 0, 0);
     CheckBtnCtlWndFn(w, WM_NULL, 0, 0);
     CheckMarkCtlWndFn(w, WM_NULL, 0, 0);
     PlateCtlWndFn(w, WM_NULL, 0, 0);

@@ -211,6 +211,8 @@ private:
             const UINT msg = kSystemMessages[dice_.Below(sizeof(kSystemMessages) / sizeof(kSystemMessages[0]))];
             WPARAM wParam = static_cast<WPARAM>(dice_.Value());
             LPARAM lParam = dice_.Value();
+            if (msg == WM_ERASEBKGND || msg == WM_PRINTCLIENT)
+                wParam = reinterpret_cast<WPARAM>(canvas_.dc());  // a DC the caller must supply
             if (msg == WM_STYLECHANGED) {
                 static STYLESTRUCT change;
                 change = {dice_.Word32(), dice_.Word32()};
@@ -226,6 +228,7 @@ private:
     Dice &dice_;
     HWND parent_;
     HWND hwnd_ = nullptr;
+    rzt::Canvas canvas_{64, 64, RGB(255, 255, 255)};
 };
 
 // ------------------------------------------------------------ leaks

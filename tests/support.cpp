@@ -45,6 +45,20 @@ std::vector<Sent> RecordingParent::Commands() const {
     return out;
 }
 
+namespace {
+bool IsForwardedDoubleClick(UINT msg) {
+    switch (msg) {
+    case SPIN_LBUTTONDBLCLK: case SPIN_RBUTTONDBLCLK:
+    case TEXT_LBUTTONDBLCLK: case TEXT_RBUTTONDBLCLK:
+    case METER_LBUTTONDBLCLK: case METER_RBUTTONDBLCLK:
+    case IND_LBUTTONDBLCLK: case IND_RBUTTONDBLCLK:
+        return true;
+    default:
+        return false;
+    }
+}
+}  // namespace
+
 LRESULT CALLBACK RecordingParent::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
         auto *cs = reinterpret_cast<CREATESTRUCTA *>(lParam);
@@ -54,9 +68,8 @@ LRESULT CALLBACK RecordingParent::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     if (self) {
         switch (msg) {
         case WM_COMMAND:
-        case SPIN_LBUTTONDBLCLK:
-        case SPIN_RBUTTONDBLCLK:
         case ICON_QUERYICON:
+        case TEXT_CTLCOLOR:
             self->sent.push_back({msg, wParam, lParam, GetTickCount()});
             break;
         case CHECK_LBUTTONDBLCLK:
@@ -76,8 +89,12 @@ LRESULT CALLBACK RecordingParent::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
             self->onCommand(self->sent.back());
         if (msg == ICON_QUERYICON)
             return reinterpret_cast<LRESULT>(self->answerQueryIcon);
-        if (msg == SPIN_LBUTTONDBLCLK || msg == SPIN_RBUTTONDBLCLK)
+        if (msg == TEXT_CTLCOLOR)
+            return self->answerTextColour ? self->answerTextColour(reinterpret_cast<HDC>(wParam)) : 0;
+        if (IsForwardedDoubleClick(msg)) {
+            self->sent.push_back({msg, wParam, lParam, GetTickCount()});
             return self->answerDoubleClick;
+        }
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }

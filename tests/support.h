@@ -28,7 +28,8 @@ struct Sent {
 };
 
 // A visible top-level window that records WM_COMMAND, the controls'
-// double-click messages and ICON_QUERYICON, and answers them as told.
+// forwarded double clicks, ICON_QUERYICON and TEXT_CTLCOLOR, and answers
+// them as told.
 class RecordingParent {
 public:
     explicit RecordingParent(int x = 40, int y = 40, int w = 300, int h = 200, bool visible = true);
@@ -38,8 +39,10 @@ public:
 
     std::vector<Sent> sent;          // in arrival order
     HICON answerQueryIcon = nullptr; // ICON_QUERYICON answer
-    LRESULT answerDoubleClick = 0;   // answer to the double-click messages
+    LRESULT answerDoubleClick = 0;   // answer to a forwarded double click
     std::function<void(const Sent &)> onCommand;  // runs after a WM_COMMAND is recorded
+    // Answer to TEXT_CTLCOLOR (recorded too), given the DC; none: 0.
+    std::function<LRESULT(HDC)> answerTextColour;
 
     std::vector<Sent> Commands() const;  // only the WM_COMMANDs
 

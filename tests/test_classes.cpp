@@ -11,6 +11,7 @@ struct ClassRow {
     UINT style;
     int windowExtra;
     bool icon;
+    bool noBackground = false;  // the control paints every pixel itself
 };
 
 constexpr UINT kControl = CS_GLOBALCLASS | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
@@ -18,6 +19,9 @@ constexpr UINT kPane = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
 
 const ClassRow kRows[] = {
     {"NbSpin!+", "SpinCtlWndFn", kControl, 20, false},
+    {"NbText!+", "TextCtlWndFn", kControl, 4, false},
+    {"NbMeter!+", "MeterCtlWndFn", kControl, 20, false, true},
+    {"NbIndicator!+", "IndicatorCtlWndFn", kControl, 20, false},
     {"NbCheck!+", "CheckBtnCtlWndFn", kControl, 12, false},
     {"NbMark!+", "CheckMarkCtlWndFn", kControl, 12, false},
     {"NbBorder!+", "BorderCtlWndFn", kControl, 0, false},
@@ -39,7 +43,7 @@ TEST(ClassTable, RowsAsRegistered) {
         EXPECT_EQ(wc.style, row.style);
         EXPECT_EQ(wc.cbWndExtra, row.windowExtra);
         EXPECT_EQ(wc.cbClsExtra, 0);
-        EXPECT_EQ(wc.hbrBackground, face);
+        EXPECT_EQ(wc.hbrBackground, row.noBackground ? nullptr : face);
         EXPECT_EQ(wc.hCursor, LoadCursorA(nullptr, IDC_ARROW));
         EXPECT_EQ(wc.hInstance, Dll());
         EXPECT_EQ(wc.lpszMenuName, nullptr);
