@@ -85,21 +85,34 @@ LRESULT OnCreate(HWND hwnd) {
 }
 
 // The look follows the style bits at every paint.
-LRESULT OnPaint(HWND hwnd, const KindRow &kind) {
-    rz::PaintDC dc(hwnd);
-    FillRect(dc, &dc.paint().rcPaint, rz::FaceBrush());
+void Paint(HWND hwnd, HDC dc, const RECT &area, const KindRow &kind) {
+    FillRect(dc, &area, rz::FaceBrush());
     const LONG style = rz::StyleOf(hwnd);
     RECT client = {};
     GetClientRect(hwnd, &client);
     const Frame frame = rz::plate::FrameFor(style, kind.kind);
     DrawTitle(hwnd, dc, client, frame.width, style);
     kind.drawFrame(dc, client, frame);
+}
+
+LRESULT OnPaint(HWND hwnd, const KindRow &kind) {
+    rz::PaintDC dc(hwnd);
+    Paint(hwnd, dc, dc.paint().rcPaint, kind);
+    return 0;
+}
+
+// Printing shows the control's own look, not the Static class's.
+LRESULT OnPrintClient(HWND hwnd, HDC dc, const KindRow &kind) {
+    RECT client = {};
+    GetClientRect(hwnd, &client);
+    if (dc)
+        Paint(hwnd, dc, client, kind);
     return 0;
 }
 
 // Hands the Static class a message on which it paints in its own look at
-// once (a text change, a change of the enabled state or of the keyboard
-// cues' visibility), with redrawing off
+// once (a text change, a change of the enabled state, the system colours or
+// the keyboard cues' visibility), with redrawing off
 // so that its painting never shows; the next paint shows the control's own
 // look.  A control that is hidden (or has redrawing off already) is left
 // so: switching redrawing on would show it.
@@ -141,9 +154,10 @@ LRESULT PlateProc(const KindRow &kind, HWND hwnd, UINT msg, WPARAM wParam, LPARA
     case WM_UPDATEUISTATE: return BaseUnseen(hwnd, msg, wParam, lParam);
     case WM_ERASEBKGND: return 1;  // the paint fills what it repaints
     case WM_PAINT: return OnPaint(hwnd, kind);
+    case WM_PRINTCLIENT: return OnPrintClient(hwnd, reinterpret_cast<HDC>(wParam), kind);
     case WM_SYSCOLORCHANGE:
         rz::RefreshSysColorBrushes();
-        return Base(hwnd, msg, wParam, lParam);
+        return BaseUnseen(hwnd, msg, wParam, lParam);
     case WM_SETFONT: return OnSetFont(hwnd, wParam, lParam);
     case WM_GETFONT: return reinterpret_cast<LRESULT>(rz::GetHandleSlot<HFONT>(hwnd, FontSlot()));
     case WM_LBUTTONDBLCLK: return OnDoubleClick(hwnd, msg, kind.leftDoubleClick, wParam, lParam);

@@ -9,7 +9,6 @@
 // so a class or message added there is covered without new code here.
 #include <windows.h>
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -23,36 +22,74 @@
 namespace {
 
 // ------------------------------------------------------------ the journal
-// The last messages sent, printed when the process crashes.
+// The last messages sent, kept in memory shared with a watching parent
+// process: the fuzzing runs in a child, and when the child ends badly (a
+// crash, or an assertion inside the system that exits at once) the parent
+// prints them.
 struct Entry {
-    const char *cls;
+    char cls[24];
     UINT msg;
     WPARAM wParam;
     LPARAM lParam;
 };
-constexpr int kJournal = 32;
-Entry g_journal[kJournal];
-unsigned g_journalNext = 0;
+constexpr unsigned kJournal = 32;
+struct Journal {
+    unsigned finished;  // set by the child when it ends normally
+    unsigned next;
+    Entry entries[kJournal];
+};
+Journal *g_journal;
 
-void Note(const char *cls, UINT msg, WPARAM wParam, LPARAM lParam) {
-    g_journal[g_journalNext++ % kJournal] = {cls, msg, wParam, lParam};
+Journal *OpenJournal(DWORD owner) {
+    char name[64];
+    wsprintfA(name, "Local\\rezore32_robust_%lu", owner);
+    HANDLE map = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(Journal), name);
+    return map ? static_cast<Journal *>(MapViewOfFile(map, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(Journal))) : nullptr;
 }
 
-void PrintJournal(unsigned long code) {
+void Note(const char *cls, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Entry &e = g_journal->entries[g_journal->next++ % kJournal];
+    lstrcpynA(e.cls, cls, sizeof(e.cls));
+    e.msg = msg;
+    e.wParam = wParam;
+    e.lParam = lParam;
+}
+
+void PrintJournal(const Journal &journal, unsigned long code) {
     fprintf(stderr, "crash 0x%08lx; the last messages, oldest first:\n", code);
     for (unsigned i = 0; i < kJournal; ++i) {
-        const Entry &e = g_journal[(g_journalNext + i) % kJournal];
-        if (e.cls)
+        const Entry &e = journal.entries[(journal.next + i) % kJournal];
+        if (e.cls[0])
             fprintf(stderr, "  %-16s msg 0x%04x wParam 0x%llx lParam 0x%llx\n", e.cls, e.msg,
                     static_cast<unsigned long long>(e.wParam), static_cast<unsigned long long>(e.lParam));
     }
     fflush(stderr);
 }
-LONG WINAPI OnException(EXCEPTION_POINTERS *info) {
-    PrintJournal(info->ExceptionRecord->ExceptionCode);
-    return EXCEPTION_EXECUTE_HANDLER;
+
+// Runs this program again as the child that does the work; returns its
+// exit code, printing the journal when it ended badly.
+int Watch() {
+    g_journal = OpenJournal(GetCurrentProcessId());
+    char command[2048];
+    wsprintfA(command, "%s --child %lu", GetCommandLineA(), GetCurrentProcessId());
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    if (!g_journal || !CreateProcessA(nullptr, command, nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+        fprintf(stderr, "cannot start the child\n");
+        return 1;
+    }
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    DWORD code = 1;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    if (!g_journal->finished) {
+        PrintJournal(*g_journal, code);
+        return 1;
+    }
+    return static_cast<int>(code);
 }
-void OnAbort(int) { PrintJournal(0xABABABAB); }
 
 // Closes whatever modal window a message opened (the calendar's jump
 // dialog, a message box): every window of this thread that is not ours.
@@ -288,8 +325,12 @@ int main(int argc, char **argv) {
     const unsigned seed = Option(argc, argv, "--seed", 1);
     const unsigned count = Option(argc, argv, "--count", leaks ? 1000 : 100000);
     const char *only = TextOption(argc, argv, "--class");
-    SetUnhandledExceptionFilter(OnException);
-    signal(SIGABRT, OnAbort);  // an assertion inside the system, too
+    const unsigned child = Option(argc, argv, "--child", 0);
+    if (!child)
+        return Watch();
+    g_journal = OpenJournal(child);
+    if (!g_journal)
+        return 1;
     SetErrorMode(SEM_NOGPFAULTERRORBOX);
 
     rzt::RecordingParent parent(20, 20, 500, 400);
@@ -313,5 +354,6 @@ int main(int argc, char **argv) {
         failures += before != after;
     }
     fflush(stdout);
+    g_journal->finished = 1;
     return failures;
 }

@@ -4,6 +4,8 @@
 // 127-byte text and bad input.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <cstring>
 #include <string>
 
@@ -164,15 +166,33 @@ TEST_F(PlateTest, SetTextNeverShowsTheStaticClassText) {
     }
 }
 
-TEST_F(PlateTest, EnabledStateDoesNotChangeTheLook) {
-    HWND hwnd = Make(REZORE32_PLATECLASS, PLATES_SUNKEN, "Text", 60, 40);
+// Messages on which the Static class would paint its own look at once
+// (with these style bits: ellipsis text) never show it.
+TEST_F(PlateTest, StaticNeverPaintsItsOwnLook) {
+    HWND hwnd = Make(REZORE32_PLATECLASS, PLATES_SUNKEN | PLATES_CENTER | PLATES_FLAT, "Text", 60, 40);
     const std::vector<std::string> before = Picture(hwnd);
-    EnableWindow(hwnd, FALSE);
-    rzt::Pump();
-    EXPECT_EQ(Picture(hwnd), before);
-    EnableWindow(hwnd, TRUE);
-    rzt::Pump();
-    EXPECT_EQ(Picture(hwnd), before);
+    struct Case {
+        const char *what;
+        std::function<void()> act;
+    };
+    const Case cases[] = {
+        {"disabled", [hwnd] { EnableWindow(hwnd, FALSE); }},
+        {"enabled", [hwnd] { EnableWindow(hwnd, TRUE); }},
+        {"system colours", [hwnd] { SendMessageA(hwnd, WM_SYSCOLORCHANGE, 0, 0); }},
+        {"keyboard cues", [hwnd] { SendMessageA(hwnd, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0); }},
+    };
+    for (const Case &k : cases) {
+        k.act();
+        rzt::Pump();
+        EXPECT_EQ(Picture(hwnd), before) << k.what;
+    }
+    rzt::Canvas printed(60, 40, RGB(0, 0, 0));
+    SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.dc()), PRF_CLIENT);
+    rzt::Canvas shown(60, 40, RGB(0, 0, 0));
+    rzt::Snapshot(hwnd, shown);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 60; ++x)
+            ASSERT_EQ(printed.At(x, y), shown.At(x, y)) << "printed as shown, at " << x << "," << y;
 }
 
 // ---------------------------------------------------------------- all four
