@@ -2,6 +2,7 @@
 // registered in this order; a class added later takes its place in the table.
 #include "calendar/calendar.h"
 #include "calendar/jump.h"
+#include "controls/folder.h"
 #include "controls/icondraw.h"
 #include "controls/spin.h"
 #include "frame/module.h"
@@ -31,6 +32,11 @@ const ClassRow kClassRows[] = {
      Background::Face},
     {REZORE32_ICONDRAWCLASS, IconDrawCtlWndFn, kPaneStyle, kIconDrawExtraBytes, REZORE32_IDI_EMBLEM,
      Background::Face},
+};
+
+// Superclasses of "Button", registered after those of "Static".
+const SuperclassRow kButtonRows[] = {
+    {REZORE32_FOLDERCLASS, FolderCtlWndFn, folder::kOwnExtraBytes, false},
 };
 
 HBRUSH BackgroundBrush(Background background, HBRUSH face) {
@@ -82,12 +88,13 @@ BOOL RegisterControlClasses(HINSTANCE instance) {
         if (!RegisterClassA(&wc))
             return FALSE;
     }
-    return TRUE;
+    return RegisterSuperclasses("Button", g_module.baseButton, kButtonRows, ARRAYSIZE(kButtonRows));
 }
 
 void UnregisterControlClasses(HINSTANCE instance) {
     for (const ClassRow &row : kClassRows)
         UnregisterClassA(row.name, instance);
+    UnregisterSuperclasses(g_module.baseButton, kButtonRows, ARRAYSIZE(kButtonRows));
 }
 
 }  // namespace rz

@@ -46,6 +46,7 @@ const char *const kBuiltExports[] = {
     "_GetVerInf@16", "_GetNEBAPLDLLVersion@0", "_IsFileExist@4", "_GetIniFileName@8", "_GetHlpFileName@8",
     "_FepControl@8", "_FEPWordRegisterd@4", "_GetPrinterName@4", "_InitSysCursor@4", "_TermSysCursor@4",
     "_SetSysCursor@4", "_SetBroadCastWindow@8", "_ResetBroadCastWindow@4", "_PostBroadCastMessage@16",
+    "_FolderCtlWndFn@16",
 };
 
 std::string ExeDir() {
