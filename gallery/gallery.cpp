@@ -1,13 +1,14 @@
 // The gallery: every control of the library in one dialog from the
 // gallery's own template.  With --screenshot FILE.png it saves a picture of
-// its window, then one of the calendar's jump dialog (FILE-jump.png), and
-// exits.
+// its window, then one of the calendar's jump dialog (FILE-jump.png) and
+// one of the folder page (FILE-folder.png), and exits.
 #include <windows.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "folder.h"
 #include "gallery.h"
 #include "png.h"
 #include "rezore32.h"
@@ -106,6 +107,8 @@ INT_PTR CALLBACK GalleryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
         if ((LOWORD(wParam) == IDC_CALENDAR_JA || LOWORD(wParam) == IDC_CALENDAR_EN) &&
             HIWORD(wParam) == CLNDRN_DAYCHOSEN)
             ShowChosenDay(dlg, reinterpret_cast<HWND>(lParam));
+        if (LOWORD(wParam) == IDC_FOLDERS)
+            OpenFolderPage(dlg);
         if (LOWORD(wParam) == IDC_JUMP)
             SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_JUMPDIALOG, 0, 0);
         if (LOWORD(wParam) == IDCANCEL)
@@ -176,9 +179,10 @@ void CALLBACK ShootJumpDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     PostMessageA(jump, WM_COMMAND, IDCANCEL, 0);
 }
 
-std::string JumpShotName(const std::string &path) {
+// FILE.png -> FILE-suffix.png
+std::string ShotName(const std::string &path, const char *suffix) {
     const size_t dot = path.rfind('.');
-    return dot == std::string::npos ? path + "-jump" : path.substr(0, dot) + "-jump" + path.substr(dot);
+    return dot == std::string::npos ? path + suffix : path.substr(0, dot) + suffix + path.substr(dot);
 }
 
 }  // namespace
@@ -198,11 +202,14 @@ int main(int argc, char **argv) {
     if (!screenshot.empty()) {
         Pump(800);
         const bool ok = Screenshot(dlg, screenshot);
-        g_jumpShot = JumpShotName(screenshot);
+        g_jumpShot = ShotName(screenshot, "-jump");
         SetTimer(nullptr, 0, 600, ShootJumpDialog);
         SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_JUMPDIALOG, 0, 0);
+        HWND folders = OpenFolderPage(dlg);
+        Pump(800);
+        const bool folderShotOk = folders && Screenshot(folders, ShotName(screenshot, "-folder"));
         DestroyWindow(dlg);
-        return ok && g_jumpShotOk ? 0 : 2;
+        return ok && g_jumpShotOk && folderShotOk ? 0 : 2;
     }
     MSG m;
     while (GetMessageA(&m, nullptr, 0, 0) > 0)

@@ -240,7 +240,7 @@ TEST_F(FolderPress, SelectsOncePerPress) {
     };
     for (const Case &c : cases) {
         // Narrow enough for the arrows, wide enough for tabs 0 to 2.
-        Folder f("Alpha|Beta|Gamma|Delta|Epsilon|Zeta|Eta", 0, 250, 120);
+        Folder f("Alpha|Beta|Gamma|Delta|Epsilon|Zeta|Eta|Theta|Iota|Kappa", 0, 250, 120);
         SetForegroundWindow(f.parent());
         SwapMouseButton(c.swapped);
         ASSERT_TRUE(f.placement().overflow) << "the case needs an overflowing strip";
@@ -440,6 +440,101 @@ TEST(FolderMessages, FocusFlag) {
     EXPECT_EQ(f.slot(kFlags) & 1, 1);
     SetFocus(f.parent());
     EXPECT_EQ(f.slot(kFlags) & 1, 0);
+}
+
+// ---------------------------------------------------------------- pixels
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+struct Picture {
+    explicit Picture(HWND hwnd) : canvas(Width(hwnd), Height(hwnd), RGB(1, 2, 3)) { rzt::Snapshot(hwnd, canvas); }
+    COLORREF operator()(int x, int y) const { return canvas.At(x, y); }
+    static int Width(HWND h) { RECT r; GetClientRect(h, &r); return r.right; }
+    static int Height(HWND h) { RECT r; GetClientRect(h, &r); return r.bottom; }
+    rzt::Canvas canvas;
+};
+
+// Tab 0 selected, tab 1 not, on either edge: the selected tab's rim opens
+// into the page, the other tab stands two pixels (top) or one (bottom)
+// further from the page's far side and keeps the page's edge under it.
+TEST(FolderPaint, StripOfTopAndBottomTabs) {
+    for (bool bottom : {false, true}) {
+        SCOPED_TRACE(bottom ? "bottom tabs" : "top tabs");
+        Folder f("One|Two|Three", bottom ? FOLDERS_BOTTOM : 0, 200, 80);
+        const folder::Placement p = f.placement();
+        const int h = f.slot(kTabHeight), H = 80;
+        const int mid1 = (p.tabs[1].left + p.tabs[1].right) / 2;
+        const int edge = bottom ? H - h - 5 : h + 3;  // the page's black edge towards the tabs
+        const int inside = bottom ? edge - 1 : edge + 1;
+        const int T = bottom ? H - h - 5 : 1, B = bottom ? H - 1 : h + 3;  // tab 0, inflated by -1
+        const int rimY = (T + B) / 2;
+        Picture pic(f);
+        EXPECT_EQ(pic(0, rimY), kBlack) << "the first tab's outline lies at x = 0";
+        EXPECT_EQ(pic(1, rimY), rzt::Light());
+        EXPECT_EQ(pic(2, rimY), rzt::Light());
+        EXPECT_EQ(pic(4, edge), rzt::FaceColour()) << "the page's edge is open under the selected tab";
+        EXPECT_EQ(pic(4, inside), rzt::FaceColour());
+        EXPECT_EQ(pic(mid1, edge), kBlack) << "and closed under the others";
+        EXPECT_EQ(pic(mid1, inside), bottom ? rzt::Dark() : rzt::Light());
+        // The far outline: the selected tab's on its rectangle's edge, the
+        // other's set back towards the page.
+        const int far0 = bottom ? B - 1 : T, far1 = bottom ? B - 2 : T + 2;
+        EXPECT_EQ(pic(p.tabs[0].right / 2, far0), kBlack);
+        EXPECT_EQ(pic(mid1, far1), kBlack);
+        EXPECT_EQ(pic(mid1, far0), rzt::FaceColour());
+    }
+}
+
+TEST(FolderPaint, SelectedOutlineOnlyForAnIndexInRange) {
+    for (LONG sel : {0L, 2L, 3L, 100L, -1L}) {
+        Folder f("One|Two|Three", 0, 200, 80);
+        SendMessageA(f, FOLDER_SETSEL, static_cast<WPARAM>(sel), 0);
+        const folder::Placement p = f.placement();
+        Picture pic(f);
+        for (int tab = 0; tab < 3; ++tab)
+            EXPECT_EQ(pic((p.tabs[tab].left + p.tabs[tab].right) / 2, 1) == kBlack, tab == sel)
+                << "selected " << sel << ", tab " << tab;
+    }
+}
+
+TEST(FolderPaint, FocusRectangleOnlyWithTheFocus) {
+    Folder f("One|Two|Three", 0, 200, 80);
+    Picture without(f);
+    SetFocus(f);
+    Pump();
+    Picture with(f);
+    const RECT tab0 = f.placement().tabs[0];
+    int changed = 0;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 200; ++x)
+            if (with(x, y) != without(x, y)) {
+                ++changed;
+                EXPECT_TRUE(x >= tab0.left && x < tab0.right && y < tab0.bottom) << x << "," << y;
+            }
+    EXPECT_GT(changed, 0);
+}
+
+// Disabled arrows are filled with the shared shadow brush on Windows 95 and
+// the stock grey brush elsewhere.
+TEST(FolderPaint, ArrowBoxInBothLooks) {
+    const COLORREF disabled = rzt::Win95Mode() ? rzt::Dark() : RGB(128, 128, 128);
+    for (bool bottom : {false, true}) {
+        Folder f("Alpha|Beta|Gamma|Delta|Epsilon|Zeta|Eta|Theta", bottom ? FOLDERS_BOTTOM : 0, 200, 80);
+        RECT r = f.frame().ArrowBox();
+        InflateRect(&r, -1, -1);
+        const POINT left = {r.left + 4, r.top + 7}, right = {r.right - 6, r.top + 7};
+        const int mid = r.left + (r.right - r.left) / 2;
+        Picture start(f);
+        EXPECT_EQ(start(left.x, left.y), disabled) << "at the first tab";
+        EXPECT_EQ(start(right.x, right.y), kBlack);
+        EXPECT_EQ(start(mid, r.top + 8), kBlack) << "divider";
+        EXPECT_EQ(start(r.left, r.top + 1), rzt::Light());
+        EXPECT_EQ(start(mid - 1, r.top + 8), rzt::Dark());
+        for (int i = 0; i < 10; ++i)
+            f.click(f.arrowPoint(folder::Arrow::Right));
+        Picture end(f);
+        EXPECT_EQ(end(left.x, left.y), kBlack) << "at the last tab";
+        EXPECT_EQ(end(right.x, right.y), disabled);
+    }
 }
 
 // ---------------------------------------------------------------- bad input
