@@ -233,6 +233,7 @@ extern "C" LRESULT WINAPI FolderCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPA
     case WM_SETFOCUS: return OnFocusChange(hwnd, true);
     case WM_KILLFOCUS: return OnFocusChange(hwnd, false);
     case WM_PAINT: return OnPaint(hwnd);
+    case WM_ENABLE: rz::Repaint(hwnd); return 0;  // the Button class would paint a group box
     case WM_SYSCOLORCHANGE:
         rz::RefreshSysColorBrushes();
         break;

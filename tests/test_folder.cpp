@@ -434,14 +434,6 @@ TEST(FolderMessages, FontSetsTheTabHeight) {
     DeleteObject(big);
 }
 
-TEST(FolderMessages, FocusFlag) {
-    Folder f("One|Two");
-    SetFocus(f);
-    EXPECT_EQ(f.slot(kFlags) & 1, 1);
-    SetFocus(f.parent());
-    EXPECT_EQ(f.slot(kFlags) & 1, 0);
-}
-
 // ---------------------------------------------------------------- pixels
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
@@ -501,6 +493,7 @@ TEST(FolderPaint, FocusRectangleOnlyWithTheFocus) {
     Picture without(f);
     SetFocus(f);
     Pump();
+    EXPECT_EQ(f.slot(kFlags) & 1, 1);
     Picture with(f);
     const RECT tab0 = f.placement().tabs[0];
     int changed = 0;
@@ -511,6 +504,20 @@ TEST(FolderPaint, FocusRectangleOnlyWithTheFocus) {
                 EXPECT_TRUE(x >= tab0.left && x < tab0.right && y < tab0.bottom) << x << "," << y;
             }
     EXPECT_GT(changed, 0);
+    SetFocus(f.parent());
+    EXPECT_EQ(f.slot(kFlags) & 1, 0);
+}
+
+// The Button class would draw its group box over the folder.
+TEST(FolderPaint, EnablingDrawsTheSameFolder) {
+    Folder f("One|Two|Three", 0, 200, 80);
+    Picture enabled(f);
+    EnableWindow(f, FALSE);
+    Pump();
+    Picture disabled(f);
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 200; ++x)
+            ASSERT_EQ(disabled(x, y), enabled(x, y)) << x << "," << y;
 }
 
 // Disabled arrows are filled with the shared shadow brush on Windows 95 and
