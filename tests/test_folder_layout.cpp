@@ -72,9 +72,7 @@ TEST(FolderTitles, ReadsNoMoreThan255Bytes) {
 TEST(FolderLayout, TabHeight) {
     EXPECT_EQ(TabHeightFromFont(12), 15);
     EXPECT_EQ(TabHeightFromFont(9), 9);
-    EXPECT_EQ(TabHeightFromFont(20), 26);
     EXPECT_EQ(TabHeightFromBaseUnits(MAKELONG(8, 16)), 20);
-    EXPECT_EQ(TabHeightFromBaseUnits(MAKELONG(7, 13)), 16);
 }
 
 // Top tabs with h = 15 start the page at y = 18; the arrow box stands on
