@@ -28,11 +28,6 @@ void ShowSelectedPage(HWND dlg, int folder) {
     EnumChildWindows(dlg, ShowIfOnPage, reinterpret_cast<LPARAM>(&page));
 }
 
-HBRUSH FaceBrush() {
-    return GetOSPlatform() == VER_PLATFORM_WIN32_WINDOWS ? Get3DFaceBrush()
-                                                         : static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-}
-
 INT_PTR CALLBACK FolderPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
     switch (msg) {
     case WM_INITDIALOG:
@@ -47,8 +42,9 @@ INT_PTR CALLBACK FolderPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
         return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
+        // Texts and buttons lie transparently on the covered background.
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return reinterpret_cast<INT_PTR>(FaceBrush());
+        return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
     case WM_COMMAND:
         for (int i = 0; i < 3; ++i)
             if (LOWORD(wParam) == kFolders[i] && HIWORD(wParam) == FOLDERN_SELCHANGE)
