@@ -3,6 +3,7 @@
 #include "calendar/calendar.h"
 #include "calendar/jump.h"
 #include "controls/check.h"
+#include "controls/folder.h"
 #include "controls/icondraw.h"
 #include "controls/indicator.h"
 #include "controls/meter.h"
@@ -48,7 +49,10 @@ const SuperclassRow kStaticRows[] = {
     {REZORE32_PLATECLASS, PlateCtlWndFn, kPlateOwnExtraBytes, true},
     {REZORE32_CLIPCLASS, ClipCtlWndFn, kPlateOwnExtraBytes, true},
 };
-constexpr int kStaticRowCount = sizeof(kStaticRows) / sizeof(kStaticRows[0]);
+// Superclasses of "Button", registered after those of "Static".
+const SuperclassRow kButtonRows[] = {
+    {REZORE32_FOLDERCLASS, FolderCtlWndFn, folder::kOwnExtraBytes, false},
+};
 
 HBRUSH BackgroundBrush(Background background, HBRUSH face) {
     switch (background) {
@@ -99,15 +103,16 @@ BOOL RegisterControlClasses(HINSTANCE instance) {
         if (!RegisterClassA(&wc))
             return FALSE;
     }
-    if (!RegisterSuperclasses("Static", g_module.baseStatic, kStaticRows, kStaticRowCount))
+    if (!RegisterSuperclasses("Static", g_module.baseStatic, kStaticRows, ARRAYSIZE(kStaticRows)))
         return FALSE;
-    return TRUE;
+    return RegisterSuperclasses("Button", g_module.baseButton, kButtonRows, ARRAYSIZE(kButtonRows));
 }
 
 void UnregisterControlClasses(HINSTANCE instance) {
     for (const ClassRow &row : kClassRows)
         UnregisterClassA(row.name, instance);
-    UnregisterSuperclasses(g_module.baseStatic, kStaticRows, kStaticRowCount);
+    UnregisterSuperclasses(g_module.baseButton, kButtonRows, ARRAYSIZE(kButtonRows));
+    UnregisterSuperclasses(g_module.baseStatic, kStaticRows, ARRAYSIZE(kStaticRows));
 }
 
 }  // namespace rz

@@ -1,16 +1,16 @@
 // The gallery: every control of the library in one dialog from the
 // gallery's own template.  With --screenshot FILE.png it saves a picture of
 // its window, then one of the calendar's jump dialog (FILE-jump.png) and
-// one of each further page (FILE-basic2.png), and exits.
-// one of each further page (FILE-basic1.png), and exits.
+// one of each further page (FILE-basic1.png ...), and exits.
 #include <windows.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "basic2.h"
 #include "basic1.h"
+#include "basic2.h"
+#include "folder.h"
 #include "gallery.h"
 #include "pages.h"
 #include "png.h"
@@ -28,6 +28,7 @@ struct Page {
 const Page kPages[] = {
     {IDC_OPEN_BASIC1, OpenBasic1Page, "-basic1"},
     {IDC_OPEN_BASIC2, OpenBasic2Page, "-basic2"},
+    {IDC_FOLDERS, OpenFolderPage, "-folder"},
 };
 
 HICON g_givenIcon;      // shown by the second icon pane, asked for at its creation

@@ -20,3 +20,12 @@
 #define IDC_CALENDAR_EN   152
 #define IDC_CHOSEN        153
 #define IDC_JUMP          154
+
+#define IDC_FOLDERS 160 /* opens the folder page */
+
+#define IDD_FOLDERS       200
+#define IDC_FOLDER_TOP    201
+#define IDC_FOLDER_BOTTOM 202
+#define IDC_FOLDER_MANY   203
+/* Controls on the folders' pages: IDC_PAGE_BASE | folder << 8 | tab << 4 | n. */
+#define IDC_PAGE_BASE     0x1000

@@ -380,6 +380,37 @@ REZORE32_API LRESULT WINAPI CalenderCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam,
 REZORE32_API LRESULT WINAPI SelYearMonthDlgFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 /* ------------------------------------------------------------------------
+ * Tabbed folder, class "NbFolder!+"
+ *
+ * A page frame with a row of tabs along its top (or bottom) edge; the
+ * window text holds the tab titles separated by "|" (only its first 255
+ * bytes count; empty titles are skipped and take no index).  The folder
+ * holds no pages: lay your own controls over the page area and show the
+ * ones of the selected tab when FOLDERN_SELCHANGE arrives.  A superclass of
+ * "Button" that makes itself a group box, so clicks go through to the
+ * controls beneath it; presses on its tabs and arrows are noticed while the
+ * primary button is down.  Tabs that do not fit are reached with a pair of
+ * arrows at the right end of the strip.
+ * Keys: Ctrl+Tab / Right next tab, Ctrl+Shift+Tab / Left previous (no
+ * wrap-around); Tab and Shift+Tab move the dialog focus.
+ * Window extra bytes: eight 32-bit slots behind the Button class's own
+ * bytes (n = GetClassInfoA of "Button" cbWndExtra): n+4 selected tab,
+ * n+8 tab count, n+12 flags (0x1 focus), n+16 font, n+20 first shown tab,
+ * n+24 last shown tab, n+28 tab height.
+ * --------------------------------------------------------------------- */
+#define REZORE32_FOLDERCLASS "NbFolder!+"
+
+REZORE32_API LRESULT WINAPI FolderCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+#define FOLDERS_BOTTOM 0x1000 /* tabs along the bottom edge */
+
+#define FOLDER_SETSEL (WM_USER + 5120) /* wParam tab index, stored unchecked; no notification */
+#define FOLDER_GETSEL (WM_USER + 5121) /* returns the selected index */
+
+/* WM_COMMAND notification code: the user selected another tab. */
+#define FOLDERN_SELCHANGE 0
+
+/* ------------------------------------------------------------------------
  * Strings and numbers.  Double-byte characters are recognised by the C
  * runtime's lead-byte table of the process's ANSI code page; a lead byte is
  * kept together with the byte after it, except a lone lead byte at the end.

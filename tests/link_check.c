@@ -42,6 +42,7 @@ int main(int argc, char **argv) {
     IconDrawCtlWndFn(w, WM_NULL, 0, 0);
     CalenderCtlWndFn(w, WM_NULL, 0, 0);
     SelYearMonthDlgFn(w, WM_NULL, 0, 0);
+    FolderCtlWndFn(w, WM_NULL, 0, 0);
     {
         char text[300] = "1";
         HGLOBAL blocks[1] = {NULL};

@@ -48,6 +48,7 @@ const char *const kBuiltExports[] = {
     "_FepControl@8", "_FEPWordRegisterd@4", "_GetPrinterName@4", "_InitSysCursor@4", "_TermSysCursor@4",
     "_SetSysCursor@4", "_SetBroadCastWindow@8", "_ResetBroadCastWindow@4", "_PostBroadCastMessage@16",
     "_CheckBtnCtlWndFn@16", "_CheckMarkCtlWndFn@16", "_PlateCtlWndFn@16", "_ClipCtlWndFn@16",
+    "_FolderCtlWndFn@16",
 };
 
 std::string ExeDir() {
