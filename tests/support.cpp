@@ -57,6 +57,7 @@ LRESULT CALLBACK RecordingParent::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         case SPIN_LBUTTONDBLCLK:
         case SPIN_RBUTTONDBLCLK:
         case ICON_QUERYICON:
+        case TENKEY_KEYPRESS:
             self->sent.push_back({msg, wParam, lParam, GetTickCount()});
             break;
         default:

@@ -28,7 +28,7 @@ struct Sent {
 };
 
 // A visible top-level window that records WM_COMMAND, the spin's
-// double-click pair and ICON_QUERYICON, and answers them as told.
+// double-click pair, ICON_QUERYICON and TENKEY_KEYPRESS, and answers them as told.
 class RecordingParent {
 public:
     explicit RecordingParent(int x = 40, int y = 40, int w = 300, int h = 200, bool visible = true);
