@@ -1,7 +1,7 @@
 // The gallery: every control of the library in one dialog from the
 // gallery's own template.  With --screenshot FILE.png it saves a picture of
-// its window, then one of the calendar's jump dialog (FILE-jump.png), and
-// exits.
+// its window, then one of the calendar's jump dialog (FILE-jump.png) and
+// of each pop-up (FILE-inform.png ...), and exits.
 #include <windows.h>
 
 #include <cstring>
@@ -10,6 +10,7 @@
 
 #include "gallery.h"
 #include "png.h"
+#include "popups.h"
 #include "rezore32.h"
 
 namespace {
@@ -108,6 +109,8 @@ INT_PTR CALLBACK GalleryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
             ShowChosenDay(dlg, reinterpret_cast<HWND>(lParam));
         if (LOWORD(wParam) == IDC_JUMP)
             SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_JUMPDIALOG, 0, 0);
+        if (LOWORD(wParam) == IDC_POPUPS)
+            OpenPopupPage(dlg);
         if (LOWORD(wParam) == IDCANCEL)
             DestroyWindow(dlg);
         return TRUE;
@@ -130,6 +133,8 @@ void Pump(DWORD ms) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
 }
+
+}  // namespace
 
 // The window as it is on the screen, frame and caption included.
 bool Screenshot(HWND hwnd, const std::string &path) {
@@ -162,6 +167,8 @@ bool Screenshot(HWND hwnd, const std::string &path) {
     DeleteDC(mem);
     return SavePng(path, w, h, rgb);
 }
+
+namespace {
 
 // Saves the jump dialog once it is up, then closes it.
 std::string g_jumpShot;
@@ -201,8 +208,9 @@ int main(int argc, char **argv) {
         g_jumpShot = JumpShotName(screenshot);
         SetTimer(nullptr, 0, 600, ShootJumpDialog);
         SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_JUMPDIALOG, 0, 0);
+        const bool popupsOk = ShootPopups(dlg, screenshot);
         DestroyWindow(dlg);
-        return ok && g_jumpShotOk ? 0 : 2;
+        return ok && g_jumpShotOk && popupsOk ? 0 : 2;
     }
     MSG m;
     while (GetMessageA(&m, nullptr, 0, 0) > 0)

@@ -20,3 +20,4 @@
 #define IDC_CALENDAR_EN   152
 #define IDC_CHOSEN        153
 #define IDC_JUMP          154
+#define IDC_POPUPS        155
