@@ -286,7 +286,8 @@ REZORE32_API LRESULT WINAPI PopViewWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPA
 REZORE32_API LRESULT WINAPI KBFilter(int code, WPARAM wParam, LPARAM lParam);
 
 /* Ten-key pad: opens the pad centred on parent, or closes it when it is
- * open.  Each key sends TENKEY_KEYPRESS to the parent. */
+ * open.  Each key sends TENKEY_KEYPRESS to the parent; each button's
+ * identifier in template 3010 is the code it sends. */
 REZORE32_API void WINAPI TenKeyPad(HWND parent);
 REZORE32_API LRESULT WINAPI TenKeyDlgFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 

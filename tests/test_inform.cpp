@@ -127,25 +127,21 @@ TEST_F(Inform, BadTexts) {
 
 // ------------------------------------------------------------------ tool tip
 
+// The system font's average width and height, and a text's extent in it.
 struct SystemFont {
-    int avg, hgt;
-    SIZE Extent(const std::string &text) const {
+    int avg = 0, hgt = 0;
+    SIZE Extent(const std::string &text = "") {
         HDC dc = GetDC(nullptr);
         HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+        TEXTMETRICA tm = {};
+        GetTextMetricsA(dc, &tm);
+        avg = tm.tmAveCharWidth;
+        hgt = tm.tmHeight;
         SIZE size = {};
         GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
         SelectObject(dc, old);
         ReleaseDC(nullptr, dc);
         return size;
-    }
-    static SystemFont Get() {
-        HDC dc = GetDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
-        TEXTMETRICA tm = {};
-        GetTextMetricsA(dc, &tm);
-        SelectObject(dc, old);
-        ReleaseDC(nullptr, dc);
-        return {tm.tmAveCharWidth, tm.tmHeight};
     }
 };
 
@@ -166,7 +162,7 @@ protected:
     }
     rzt::RecordingParent parent_{40, 40, 400, 300};
     HWND tip_ = nullptr;
-    const SystemFont font_ = SystemFont::Get();
+    SystemFont font_;
 };
 
 TEST_F(Tip, SizeFollowsTheSystemFontAndTheCornerIsThePoint) {
@@ -265,22 +261,24 @@ TEST_F(Tip, PaintsFaceOutlineAndShadowOverWhatLayBelow) {
 }
 
 TEST_F(Tip, TwoTipsShareOneBrushUntilTheLastGoes) {
+    const SIZE extent = font_.Extent("x");
+    const int midFace = (extent.cy + font_.hgt / 4) / 2;  // 2 px in from the left edge: face, not text
     HWND second = nullptr;
     POINT at = {300, 300};
-    Open("first");
-    CreateToolTipWindow(parent_, &at, "second", &second);
+    Open("x");
+    CreateToolTipWindow(parent_, &at, "x", &second);
     Pump(50);
     DestroyToolTipWindow(&tip_);
     // The survivor still paints its face with a live brush.
-    rzt::Canvas canvas(40, 20, RGB(1, 2, 3));
+    rzt::Canvas canvas(40, 30, RGB(1, 2, 3));
     SendMessageA(second, WM_ERASEBKGND, (WPARAM)canvas.dc(), 0);
-    EXPECT_EQ(canvas.At(font_.avg + 4, 8), RGB(255, 255, 128));
+    EXPECT_EQ(canvas.At(2, midFace), RGB(255, 255, 128));
     DestroyToolTipWindow(&second);
     EXPECT_EQ(second, nullptr);
     // A new tip after both have gone makes its brush afresh.
     canvas.Fill(RGB(1, 2, 3));
-    SendMessageA(Open("third"), WM_ERASEBKGND, (WPARAM)canvas.dc(), 0);
-    EXPECT_EQ(canvas.At(font_.avg + 4, 8), RGB(255, 255, 128));
+    SendMessageA(Open("x"), WM_ERASEBKGND, (WPARAM)canvas.dc(), 0);
+    EXPECT_EQ(canvas.At(2, midFace), RGB(255, 255, 128));
 }
 
 TEST_F(Tip, BadVariablesAndPoints) {
