@@ -10,6 +10,9 @@
 namespace {
 
 HWND g_informWindow;
+// The window it disabled: the parent it was given, which is its owner only
+// when that is a top-level window (a child's top-level window owns it).
+HWND g_informParent;
 
 // One face brush for every tip alive; made by the first, deleted by the last.
 HBRUSH g_tipBrush;
@@ -33,8 +36,9 @@ LRESULT OnInformCreate(HWND dialog) {
 void OnInformDestroy(HWND dialog) {
     if (g_informWindow != dialog)
         return;
-    EnableWindow(GetParent(dialog), TRUE);
+    EnableWindow(g_informParent, TRUE);
     g_informWindow = nullptr;
+    g_informParent = nullptr;
 }
 
 LRESULT OnInformColour(HDC hdc) {
@@ -150,6 +154,7 @@ extern "C" HWND WINAPI CreateInformDlg(HWND parent, LPCSTR caption, LPCSTR line1
     HWND dialog = CreateDialogParamA(rz::ModuleInstance(), MAKEINTRESOURCEA(REZORE32_IDD_INFORM), parent, nullptr, 0);
     if (dialog) {
         g_informWindow = dialog;
+        g_informParent = parent;
         SetWindowTextA(dialog, OrEmpty(caption));
         SetDlgItemTextA(dialog, REZORE32_IDC_INFORM_LINE1, OrEmpty(line1));
         SetDlgItemTextA(dialog, REZORE32_IDC_INFORM_LINE2, OrEmpty(line2));
@@ -162,10 +167,11 @@ extern "C" void WINAPI DestroyInformDlg(void) {
     HWND dialog = g_informWindow;
     if (!dialog)
         return;
-    // The owner first, so that it can take the activation back.
-    EnableWindow(GetParent(dialog), TRUE);
+    // The parent first, so that it can take the activation back.
+    EnableWindow(g_informParent, TRUE);
     DestroyWindow(dialog);
     g_informWindow = nullptr;
+    g_informParent = nullptr;
 }
 
 extern "C" LRESULT WINAPI InformDlgFn(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -97,6 +97,16 @@ TEST_F(Inform, ClosedWithoutDestroyInformDlgLeavesNoParentDisabled) {
     EXPECT_TRUE(IsWindow(next));
 }
 
+TEST_F(Inform, AChildParentIsTheOneEnabledAgain) {
+    HWND child = rzt::CreateChild(parent_, "Static", 0, 10, 10, 50, 20);
+    HWND dialog = CreateInformDlg(child, "x", "", "");
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), parent_.hwnd()) << "owned by the child's top-level window";
+    EXPECT_FALSE(IsWindowEnabled(child));
+    DestroyInformDlg();
+    EXPECT_TRUE(IsWindowEnabled(child));
+    EXPECT_TRUE(IsWindowEnabled(parent_));
+}
+
 TEST_F(Inform, BadTexts) {
     const std::string big(10000, 'x');
     struct Case {
