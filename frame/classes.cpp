@@ -10,6 +10,9 @@
 #include "controls/plate.h"
 #include "controls/spin.h"
 #include "controls/text.h"
+#include "dialogs/inform.h"
+#include "dialogs/popview.h"
+#include "dialogs/tenkey.h"
 #include "frame/module.h"
 
 namespace rz {
@@ -28,6 +31,7 @@ struct ClassRow {
 
 constexpr UINT kControlStyle = CS_GLOBALCLASS | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
 constexpr UINT kPaneStyle = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
+constexpr UINT kPopupStyle = CS_GLOBALCLASS | CS_SAVEBITS;
 
 const ClassRow kClassRows[] = {
     {REZORE32_SPINCLASS, SpinCtlWndFn, kControlStyle, kSpinExtraBytes, 0, Background::Face},
@@ -38,10 +42,14 @@ const ClassRow kClassRows[] = {
     {REZORE32_MARKCLASS, CheckMarkCtlWndFn, kControlStyle, kCheckExtraBytes, 0, Background::Face},
     {REZORE32_BORDERCLASS, BorderCtlWndFn, kControlStyle, 0, 0, Background::Face},
     {REZORE32_CALENDARCLASS, CalenderCtlWndFn, kControlStyle, kCalendarExtraBytes, 0, Background::Face},
+    {REZORE32_POPVIEWCLASS, PopViewWndFn, kPopupStyle, kPopViewExtraBytes, 0, Background::White},
+    {REZORE32_TENKEYCLASS, TenKeyDlgFn, kPaneStyle, kTenKeyExtraBytes, REZORE32_IDI_TENKEY, Background::Face},
+    {REZORE32_INFORMCLASS, InformDlgFn, kPaneStyle, kInformExtraBytes, REZORE32_IDI_EMBLEM, Background::Face},
     {REZORE32_JUMPCLASS, SelYearMonthDlgFn, kPaneStyle, kJumpDialogExtraBytes, REZORE32_IDI_EMBLEM,
      Background::Face},
     {REZORE32_ICONDRAWCLASS, IconDrawCtlWndFn, kPaneStyle, kIconDrawExtraBytes, REZORE32_IDI_EMBLEM,
      Background::Face},
+    {REZORE32_TIPCLASS, TipWndFn, kPopupStyle, kTipExtraBytes, REZORE32_IDI_EMBLEM, Background::None},
 };
 
 // Classes built on the system's "Static", registered after the rows above.

@@ -1,7 +1,8 @@
 // The gallery: every control of the library in one dialog from the
 // gallery's own template.  With --screenshot FILE.png it saves a picture of
 // its window, then one of the calendar's jump dialog (FILE-jump.png) and
-// one of each further page (FILE-basic1.png ...), and exits.
+// one of each further page (FILE-basic1.png ...) and of each pop-up
+// (FILE-inform.png ...), and exits.
 #include <windows.h>
 
 #include <cstring>
@@ -14,6 +15,7 @@
 #include "gallery.h"
 #include "pages.h"
 #include "png.h"
+#include "popups.h"
 #include "rezore32.h"
 
 namespace {
@@ -128,6 +130,8 @@ INT_PTR CALLBACK GalleryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
                 p.open(dlg);
         if (LOWORD(wParam) == IDC_JUMP)
             SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_JUMPDIALOG, 0, 0);
+        if (LOWORD(wParam) == IDC_POPUPS)
+            OpenPopupPage(dlg);
         if (LOWORD(wParam) == IDCANCEL)
             DestroyWindow(dlg);
         return TRUE;
@@ -153,6 +157,7 @@ void Pump(DWORD ms) {
 
 }  // namespace
 
+// The window as it is on the screen, frame and caption included.
 bool Screenshot(HWND hwnd, const std::string &path) {
     RECT r;
     GetWindowRect(hwnd, &r);
@@ -234,8 +239,9 @@ int main(int argc, char **argv) {
                 pagesOk = false;
             }
         }
+        const bool popupsOk = ShootPopups(dlg, screenshot);
         DestroyWindow(dlg);
-        return ok && g_jumpShotOk && pagesOk ? 0 : 2;
+        return ok && g_jumpShotOk && pagesOk && popupsOk ? 0 : 2;
     }
     MSG m;
     while (GetMessageA(&m, nullptr, 0, 0) > 0)

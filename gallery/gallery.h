@@ -29,3 +29,4 @@
 #define IDC_FOLDER_MANY   203
 /* Controls on the folders' pages: IDC_PAGE_BASE | folder << 8 | tab << 4 | n. */
 #define IDC_PAGE_BASE     0x1000
+#define IDC_POPUPS        155

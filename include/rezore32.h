@@ -411,6 +411,72 @@ REZORE32_API LRESULT WINAPI FolderCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, L
 #define FOLDERN_SELCHANGE 0
 
 /* ------------------------------------------------------------------------
+ * Pop-ups: the message window, tool tips, the pop-up viewer and the ten-key
+ * pad.  One message window, viewer and pad per process.
+ * --------------------------------------------------------------------- */
+#define REZORE32_INFORMCLASS  "NbInform!+"  /* class of dialog template 3030 */
+#define REZORE32_TIPCLASS     "NbTip!+"
+#define REZORE32_POPVIEWCLASS "NbPopView!+"
+#define REZORE32_TENKEYCLASS  "NbTenKey!+"  /* class of dialog template 3010 */
+
+#define REZORE32_IDD_TENKEY 3010 /* ten-key pad */
+#define REZORE32_IDD_INFORM 3030 /* message window */
+#define REZORE32_IDC_INFORM_LINE1 3031
+#define REZORE32_IDC_INFORM_LINE2 3032
+
+/* Modeless message window (caption, two centred lines) centred on parent,
+ * which stays disabled until DestroyInformDlg.  Opening a second one closes
+ * the first.  NULL texts show nothing.  NULL when it cannot be created. */
+REZORE32_API HWND WINAPI CreateInformDlg(HWND parent, LPCSTR caption, LPCSTR line1, LPCSTR line2);
+/* Enables the message window's parent again and closes it; nothing open:
+ * nothing happens. */
+REZORE32_API void WINAPI DestroyInformDlg(void);
+REZORE32_API LRESULT WINAPI InformDlgFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+/* Tool tip: one line (at most TIP_TEXTMAX bytes are shown) in a light
+ * yellow rounded box with a shadow, its top-left corner at the screen point
+ * *at.  *tip is the caller's tip variable: a tip it still holds is closed
+ * first (and the queue emptied with ChkMessage, so that what lay below has
+ * repainted); the new tip, or NULL, is stored there.  Returns what
+ * SetActiveWindow(parent) returns: the tip never keeps the activation.
+ * NULL at or tip: nothing happens, NULL. */
+#define TIP_TEXTMAX 255
+REZORE32_API HWND WINAPI CreateToolTipWindow(HWND parent, const POINT *at, LPCSTR text, HWND *tip);
+/* Closes the tip *tip holds (only a window of class "NbTip!+") and sets
+ * *tip to NULL. */
+REZORE32_API void WINAPI DestroyToolTipWindow(HWND *tip);
+REZORE32_API LRESULT WINAPI TipWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+/* Dispatches every message waiting in the thread's queue; always 0.  A
+ * WM_QUIT it meets is posted again, with its exit code, for the caller's
+ * own loop. */
+REZORE32_API int WINAPI ChkMessage(void);
+
+/* Pop-up viewer: the text (lines separated by line breaks, at most
+ * POPVIEW_TEXTMAX bytes shown) in the system fixed font, in a white framed
+ * box with a shadow around the mouse cursor, kept on the screen.  While it
+ * is open it holds the mouse capture and a keyboard hook for all threads
+ * that swallows every key; a key release, or a button release or loss of
+ * activation after the first 500 ms, closes it.  Opening a second one
+ * closes the first.  Returns the viewer, NULL on failure. */
+#define POPVIEW_TEXTMAX 255
+REZORE32_API HWND WINAPI PopView(HWND parent, LPCSTR text);
+REZORE32_API LRESULT WINAPI PopViewWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+/* The viewer's keyboard hook procedure. */
+REZORE32_API LRESULT WINAPI KBFilter(int code, WPARAM wParam, LPARAM lParam);
+
+/* Ten-key pad: opens the pad centred on parent, or closes it when it is
+ * open.  Each key sends TENKEY_KEYPRESS to the parent; each button's
+ * identifier in template 3010 is the code it sends. */
+REZORE32_API void WINAPI TenKeyPad(HWND parent);
+REZORE32_API LRESULT WINAPI TenKeyDlgFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+/* wParam the key's character code: '0'-'9', ',', '.', TENKEY_CLEAR ("C")
+ * or TENKEY_BACKSPACE; lParam 0.  The result is ignored. */
+#define TENKEY_KEYPRESS   (WM_USER + 5100)
+#define TENKEY_CLEAR      27
+#define TENKEY_BACKSPACE  8
+
+/* ------------------------------------------------------------------------
  * Strings and numbers.  Double-byte characters are recognised by the C
  * runtime's lead-byte table of the process's ANSI code page; a lead byte is
  * kept together with the byte after it, except a lone lead byte at the end.

@@ -44,6 +44,22 @@ int main(int argc, char **argv) {
     SelYearMonthDlgFn(w, WM_NULL, 0, 0);
     FolderCtlWndFn(w, WM_NULL, 0, 0);
     {
+        POINT at = {0, 0};
+        HWND tip = NULL;
+        CreateInformDlg(w, "", "", "");
+        DestroyInformDlg();
+        InformDlgFn(w, WM_NULL, 0, 0);
+        CreateToolTipWindow(w, &at, "", &tip);
+        DestroyToolTipWindow(&tip);
+        TipWndFn(w, WM_NULL, 0, 0);
+        ChkMessage();
+        PopView(w, "");
+        PopViewWndFn(w, WM_NULL, 0, 0);
+        KBFilter(HC_ACTION, 0, 0);
+        TenKeyPad(w);
+        TenKeyDlgFn(w, WM_NULL, 0, 0);
+    }
+    {
         char text[300] = "1";
         HGLOBAL blocks[1] = {NULL};
         DWORD translation = 0;

@@ -70,6 +70,7 @@ LRESULT CALLBACK RecordingParent::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         case WM_COMMAND:
         case ICON_QUERYICON:
         case TEXT_CTLCOLOR:
+        case TENKEY_KEYPRESS:
             self->sent.push_back({msg, wParam, lParam, GetTickCount()});
             break;
         case CHECK_LBUTTONDBLCLK:

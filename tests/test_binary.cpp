@@ -49,6 +49,9 @@ const char *const kBuiltExports[] = {
     "_SetSysCursor@4", "_SetBroadCastWindow@8", "_ResetBroadCastWindow@4", "_PostBroadCastMessage@16",
     "_CheckBtnCtlWndFn@16", "_CheckMarkCtlWndFn@16", "_PlateCtlWndFn@16", "_ClipCtlWndFn@16",
     "_FolderCtlWndFn@16",
+    "_CreateInformDlg@16", "_DestroyInformDlg@0", "_InformDlgFn@16", "_CreateToolTipWindow@16",
+    "_DestroyToolTipWindow@4", "_TipWndFn@16", "_ChkMessage@0", "_PopView@8", "_PopViewWndFn@16", "_KBFilter@12",
+    "_TenKeyPad@4", "_TenKeyDlgFn@16",
 };
 
 std::string ExeDir() {
@@ -325,6 +328,86 @@ TEST_F(X86Resources, IconsAre32By32In16Colours) {
         EXPECT_EQ(bih->biWidth, 32);
         EXPECT_EQ(bih->biHeight, 64);  // colour and mask
         EXPECT_EQ(bih->biBitCount, 4);
+    }
+}
+
+// The pop-ups' templates as their tables give them, field by field.
+struct TemplateItem {
+    int id;
+    const char *cls;
+    DWORD style;
+    short x, y, cx, cy;
+    const char *text;
+};
+struct TemplateCase {
+    WORD resource;
+    DWORD style;
+    short x, y, cx, cy;
+    const char *cls, *caption;
+    std::vector<TemplateItem> items;  // in tab order
+};
+
+// ＭＳ Ｐゴシック, 11 point, for both.
+const char kPopupFont[] = "\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E";
+
+std::vector<TemplateCase> PopupTemplates() {
+    const DWORD line = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_CENTER;
+    const DWORD key = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+    return {
+        {3030, WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_MODALFRAME | DS_SETFONT, 10, 30, 126, 28, "NbInform!+",
+         "\x83\x81\x83\x62\x83\x5A\x81\x5B\x83\x57",  // メッセージ
+         {{3031, "Static", line, 4, 4, 120, 8, ""}, {3032, "Static", line, 4, 16, 120, 8, ""}}},
+        {3010, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_SETFONT, 0, 0, 82, 66, "NbTenKey!+",
+         "\xC3\xDD\xB7\xB0\xCA\xDF\xAF\xC4\xDE",  // ﾃﾝｷｰﾊﾟｯﾄﾞ
+         {{49, "Button", key, 1, 33, 20, 16, "1"},
+          {50, "Button", key, 21, 33, 20, 16, "2"},
+          {51, "Button", key, 41, 33, 20, 16, "3"},
+          {52, "Button", key, 1, 17, 20, 16, "4"},
+          {53, "Button", key, 21, 17, 20, 16, "5"},
+          {54, "Button", key, 41, 17, 20, 16, "6"},
+          {55, "Button", key, 1, 1, 20, 16, "7"},
+          {56, "Button", key, 21, 1, 20, 16, "8"},
+          {57, "Button", key, 41, 1, 20, 16, "9"},
+          {48, "Button", key, 1, 49, 20, 16, "0"},
+          {44, "Button", key, 21, 49, 20, 16, ","},
+          {46, "Button", key, 41, 49, 20, 16, "."},
+          {27, "Button", key, 61, 1, 20, 32, "C"},
+          {8, "Button", key, 61, 33, 20, 32, "\x81\xA9"}}},  // ←
+    };
+}
+
+TEST_F(X86Resources, PopupTemplatesMatchTheirTables) {
+    for (const TemplateCase &c : PopupTemplates()) {
+        SCOPED_TRACE(c.resource);
+        const BYTE *res = Resource(RT_DIALOG, c.resource);
+        ASSERT_NE(res, nullptr);
+        rzt::Template t(res);
+        EXPECT_EQ(t.Dword(), c.style);
+        EXPECT_EQ(t.Dword(), 0u) << "no extended style";
+        ASSERT_EQ(t.Word(), c.items.size());
+        EXPECT_EQ(t.Short(), c.x);
+        EXPECT_EQ(t.Short(), c.y);
+        EXPECT_EQ(t.Short(), c.cx);
+        EXPECT_EQ(t.Short(), c.cy);
+        EXPECT_EQ(t.Text(), "") << "no menu";
+        EXPECT_EQ(t.Text(), c.cls);
+        EXPECT_EQ(t.Text(), c.caption);
+        EXPECT_EQ(t.Word(), 11);
+        EXPECT_EQ(t.Text(), kPopupFont);
+        for (const TemplateItem &item : c.items) {
+            SCOPED_TRACE(item.id);
+            t.Align();
+            EXPECT_EQ(t.Dword(), item.style);
+            EXPECT_EQ(t.Dword(), 0u);
+            EXPECT_EQ(t.Short(), item.x);
+            EXPECT_EQ(t.Short(), item.y);
+            EXPECT_EQ(t.Short(), item.cx);
+            EXPECT_EQ(t.Short(), item.cy);
+            EXPECT_EQ(t.Short(), item.id);
+            EXPECT_EQ(t.Text(), item.cls);
+            EXPECT_EQ(t.Text(), item.text);
+            EXPECT_EQ(t.Word(), 0) << "no creation data";
+        }
     }
 }
 

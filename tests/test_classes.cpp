@@ -11,24 +11,29 @@ struct ClassRow {
     UINT style;
     int windowExtra;
     bool icon;
-    bool noBackground = false;  // the control paints every pixel itself
+    enum Background { kFace, kWhite, kNone } background = kFace;
 };
 
 constexpr UINT kControl = CS_GLOBALCLASS | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
 constexpr UINT kPane = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
+constexpr UINT kPopup = CS_GLOBALCLASS | CS_SAVEBITS;
 
 const ClassRow kRows[] = {
     {"NbSpin!+", "SpinCtlWndFn", kControl, 20, false},
     {"NbText!+", "TextCtlWndFn", kControl, 4, false},
-    {"NbMeter!+", "MeterCtlWndFn", kControl, 20, false, true},
+    {"NbMeter!+", "MeterCtlWndFn", kControl, 20, false, ClassRow::kNone},
     {"NbIndicator!+", "IndicatorCtlWndFn", kControl, 20, false},
     {"NbCheck!+", "CheckBtnCtlWndFn", kControl, 12, false},
     {"NbMark!+", "CheckMarkCtlWndFn", kControl, 12, false},
     {"NbBorder!+", "BorderCtlWndFn", kControl, 0, false},
     {"NbCalender!+", "CalenderCtlWndFn", kControl, 112, false},
+    {"NbPopView!+", "PopViewWndFn", kPopup, 4, false, ClassRow::kWhite},
+    {"NbTenKey!+", "TenKeyDlgFn", kPane, DLGWINDOWEXTRA, true},
+    {"NbInform!+", "InformDlgFn", kPane, DLGWINDOWEXTRA, true},
     // A dialog class: the dialog manager's bytes, then a pointer-sized slot.
     {"NbClndrJump!+", "SelYearMonthDlgFn", kPane, DLGWINDOWEXTRA + static_cast<int>(sizeof(LONG_PTR)), true},
     {"NbIconDraw!+", "IconDrawCtlWndFn", kPane, 8, true},
+    {"NbTip!+", "TipWndFn", kPopup, 0, true, ClassRow::kNone},
 };
 
 HMODULE Dll() { return GetModuleHandleA("REZORE32.DLL"); }
@@ -43,7 +48,8 @@ TEST(ClassTable, RowsAsRegistered) {
         EXPECT_EQ(wc.style, row.style);
         EXPECT_EQ(wc.cbWndExtra, row.windowExtra);
         EXPECT_EQ(wc.cbClsExtra, 0);
-        EXPECT_EQ(wc.hbrBackground, row.noBackground ? nullptr : face);
+        const HBRUSH background[] = {face, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)), nullptr};
+        EXPECT_EQ(wc.hbrBackground, background[row.background]);
         EXPECT_EQ(wc.hCursor, LoadCursorA(nullptr, IDC_ARROW));
         EXPECT_EQ(wc.hInstance, Dll());
         EXPECT_EQ(wc.lpszMenuName, nullptr);

@@ -311,42 +311,7 @@ TEST_F(Jump, SecondJumpWhileOpenIsRefused) {
 }
 
 // Template 4000 as the 32-bit DLL carries it.
-class Template {
-public:
-    explicit Template(const BYTE *p) : p_(p) {}
-    DWORD Dword() {
-        DWORD v;
-        memcpy(&v, p_, 4);
-        p_ += 4;
-        return v;
-    }
-    WORD Word() {
-        WORD v;
-        memcpy(&v, p_, 2);
-        p_ += 2;
-        return v;
-    }
-    short Short() { return static_cast<short>(Word()); }
-    // A string or an ordinal (0xFFFF, n), as "#n".
-    std::string Text() {
-        WORD first = Word();
-        if (first == 0xFFFF)
-            return "#" + std::to_string(Word());
-        std::wstring w;
-        for (WORD c = first; c; c = Word())
-            w += static_cast<wchar_t>(c);
-        char out[256] = {};
-        WideCharToMultiByte(932, 0, w.c_str(), -1, out, sizeof(out), nullptr, nullptr);
-        return out;
-    }
-    void Align() {
-        while (reinterpret_cast<UINT_PTR>(p_) & 3)
-            ++p_;
-    }
-
-private:
-    const BYTE *p_;
-};
+using rzt::Template;
 
 TEST(JumpTemplate, MatchesTheTable) {
     char exe[MAX_PATH];

@@ -2,8 +2,9 @@
 # Builds and shows the gallery.  On a machine without a display it runs on
 # Xvfb and saves screenshots instead: build/gallery.png (Windows NT colours)
 # and build/gallery-win95.png (Windows 95 colours), each with a -jump.png of
-# the calendar's year-and-month jump dialog and one of each further page
-# (-basic1.png, -basic2.png, -folder.png ...).  Options are passed to
+# the calendar's year-and-month jump dialog, one of each further page
+# (-basic1.png, -basic2.png, -folder.png ...) and -popups, -inform, -tip,
+# -popview and -tenkey pictures of the pop-ups.  Options are passed to
 # the gallery, e.g. --screenshot FILE.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -5,4 +5,4 @@ export WINEPREFIX=${REZORE32_WINEPREFIX:-$REZORE32_ROOT/build/wineprefix}
 export WINEARCH=win64
 export LC_ALL=ja_JP.UTF-8
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml,winedbg.exe=}  # a crash ends the program, no debugger waits
