@@ -1,13 +1,14 @@
 // The gallery: every control of the library in one dialog from the
 // gallery's own template.  With --screenshot FILE.png it saves a picture of
-// its window, then one of the calendar's jump dialog (FILE-jump.png), and
-// exits.
+// its window, then one of the calendar's jump dialog (FILE-jump.png) and
+// of the file and directory dialogs (FILE-open.png ...), and exits.
 #include <windows.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "dialogs.h"
 #include "gallery.h"
 #include "png.h"
 #include "rezore32.h"
@@ -108,6 +109,7 @@ INT_PTR CALLBACK GalleryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
             ShowChosenDay(dlg, reinterpret_cast<HWND>(lParam));
         if (LOWORD(wParam) == IDC_JUMP)
             SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_JUMPDIALOG, 0, 0);
+        RunSelectionDialog(dlg, LOWORD(wParam));
         if (LOWORD(wParam) == IDCANCEL)
             DestroyWindow(dlg);
         return TRUE;
@@ -119,19 +121,8 @@ INT_PTR CALLBACK GalleryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void Pump(DWORD ms) {
-    const DWORD end = GetTickCount() + ms;
-    while (static_cast<LONG>(end - GetTickCount()) > 0) {
-        MSG m;
-        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&m);
-            DispatchMessageA(&m);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
+}  // namespace
 
-// The window as it is on the screen, frame and caption included.
 bool Screenshot(HWND hwnd, const std::string &path) {
     RECT r;
     GetWindowRect(hwnd, &r);
@@ -161,6 +152,20 @@ bool Screenshot(HWND hwnd, const std::string &path) {
     DeleteObject(bmp);
     DeleteDC(mem);
     return SavePng(path, w, h, rgb);
+}
+
+namespace {
+
+void Pump(DWORD ms) {
+    const DWORD end = GetTickCount() + ms;
+    while (static_cast<LONG>(end - GetTickCount()) > 0) {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&m);
+            DispatchMessageA(&m);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
 }
 
 // Saves the jump dialog once it is up, then closes it.
@@ -201,8 +206,9 @@ int main(int argc, char **argv) {
         g_jumpShot = JumpShotName(screenshot);
         SetTimer(nullptr, 0, 600, ShootJumpDialog);
         SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_JUMPDIALOG, 0, 0);
+        const bool selections = ShootSelectionDialogs(dlg, screenshot);
         DestroyWindow(dlg);
-        return ok && g_jumpShotOk ? 0 : 2;
+        return ok && g_jumpShotOk && selections ? 0 : 2;
     }
     MSG m;
     while (GetMessageA(&m, nullptr, 0, 0) > 0)

@@ -20,3 +20,8 @@
 #define IDC_CALENDAR_EN   152
 #define IDC_CHOSEN        153
 #define IDC_JUMP          154
+#define IDC_OPENFILE      161
+#define IDC_OPENFILE95    162
+#define IDC_SELDIR        163
+#define IDC_SELEDITDIR    164
+#define IDC_DIALOG_ANSWER 165

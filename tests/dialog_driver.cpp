@@ -77,7 +77,7 @@ HWND FindDialogTitled(const char *caption) {
     return FindThreadDialog([caption](HWND w) {
         char text[256] = {};
         GetWindowTextA(w, text, sizeof(text));
-        return !GetDlgItem(w, lst2) && strcmp(text, caption) == 0;
+        return strcmp(text, caption) == 0;
     });
 }
 

@@ -35,8 +35,7 @@ private:
 
 // The old-style file dialog of this thread (it has the directory list).
 HWND FindFileDialog();
-// A top-level dialog of this thread with the given caption that is not the
-// old-style file dialog (the Explorer-style one, a message box).
+// A top-level dialog of this thread with the given caption.
 HWND FindDialogTitled(const char *caption);
 // The message box owned by `owner`, or NULL.
 HWND FindMessageBox(HWND owner);
