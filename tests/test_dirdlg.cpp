@@ -322,6 +322,20 @@ TEST_F(LiveDirectoryDialog, TypedPathErrors) {
         steps.push_back(Box(kErrorNoDrive, kErrorCaption, IDOK));
         steps.push_back(StillOpen());
     }
+    // A lone lead byte at the end: whatever the edit field makes of it, a
+    // question or a refusal, and nothing is created when the answer is No.
+    steps.push_back(Type(base_ + "\\x\x95"));
+    steps.push_back([this] {
+        HWND box = rzt::FindMessageBox(dialog_);
+        if (box)
+            PostMessageA(box, WM_COMMAND, IDNO, 0);
+        return box != nullptr;
+    });
+    steps.push_back(StillOpen());
+    steps.push_back([this] {
+        EXPECT_FALSE(Exists(base_ + "\\x"));
+        return true;
+    });
     // Creation failing part-way keeps what was made, the last one current.
     steps.push_back(Type(base_ + "\\made\\bad?name\\more"));
     steps.push_back(Box(kQuestion, "RZ dir", IDYES));
