@@ -116,9 +116,13 @@ void OnInit(HWND dialog, SelDirState &state, size_t blockSize, UINT snapshot, WP
     CenterPopup(dialog, GetParent(dialog));
     ForgetListing(state);
     SetFocus(GetDlgItem(dialog, lst2));
-    ReleaseBlock(state);  // one a dialog that ended without WM_DESTROY left
-    state.block = LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, blockSize);
-    state.dialog = dialog;
+    // A second dialog of the kind while one is open shares its block, which
+    // the first one releases; a block whose dialog is gone is replaced.
+    if (!state.block || !IsWindow(state.dialog)) {
+        ReleaseBlock(state);
+        state.block = LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, blockSize);
+        state.dialog = dialog;
+    }
     PostMessageA(dialog, snapshot, snapshotParam, 0);
 }
 
