@@ -316,14 +316,15 @@ extern "C" BOOL WINAPI CallSelDirectry(HWND owner, LPCSTR title, LPSTR dir, DWOR
     paths::PrepareDirectory(dir);
     OPENFILENAMEA ofn = DirectoryRecord(owner, title, dir, file.text(), kPlainFlags, SelDirectryDlgFN,
                                         REZORE32_IDD_SELDIR);
-    const BOOL chosen = GetOpenFileNameA(&ofn);
-    if (chosen) {
-        // Cutting the dummy name keeps the directory's final backslash.
-        if (ofn.nFileOffset < paths::kBuffer)
-            file.text()[ofn.nFileOffset] = '\0';
-        CopyAnswer(dir, file.text());
-    }
-    return chosen;
+    if (!GetOpenFileNameA(&ofn))
+        return FALSE;
+    // Cutting the dummy name keeps the directory's final backslash.
+    if (ofn.nFileOffset < paths::kBuffer)
+        file.text()[ofn.nFileOffset] = '\0';
+    if (!file.text()[0])
+        return FALSE;  // no directory to answer with
+    CopyAnswer(dir, file.text());
+    return TRUE;
 }
 
 extern "C" BOOL WINAPI CallSelEditDirectry(HWND owner, LPCSTR title, LPSTR dir, DWORD) {

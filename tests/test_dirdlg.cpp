@@ -92,6 +92,7 @@ TEST(DirectoryRecord, AnswersFitTheDocumentedBuffer) {
     const Case cases[] = {
         {"directory", CallSelDirectry, "C:\\WORK\\$$$$$$$$.$$$", TRUE, "C:\\WORK\\"},
         {"root", CallSelDirectry, "C:\\$$$$$$$$.$$$", TRUE, "C:\\"},
+        {"no directory before the name", CallSelDirectry, "$$$$$$$$.$$$", FALSE, ""},
         {"edit: directory", CallSelEditDirectry, "C:\\WORK", TRUE, "C:\\WORK\\"},
         {"edit: root", CallSelEditDirectry, "C:\\", TRUE, "C:\\"},
         {"edit: longest answer", CallSelEditDirectry, longest, TRUE, longest + "\\"},
