@@ -2,10 +2,17 @@
 // template 3070 with the library's hook, or its Explorer-style dialog.
 #include "dialogs/filedlg.h"
 
+#include <cstddef>
+
 #include "frame/gdi.h"
 #include "frame/module.h"
 
 namespace rz {
+
+// The Windows 95 / NT 4 record (OPENFILENAME_SIZE_VERSION_400A) ends with
+// lpTemplateName: 76 bytes on x86, its own layout in a 64-bit build.
+static_assert(sizeof(void *) != 4 || offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == 76,
+              "the x86 record size");
 
 OPENFILENAMEA FileDialogRecord(HWND owner, LPCSTR title, DWORD flags, LPOFNHOOKPROC hook, int templateId) {
     OPENFILENAMEA ofn = {};
