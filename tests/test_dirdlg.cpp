@@ -294,11 +294,32 @@ TEST_F(LiveDirectoryDialog, DoubleClickRule) {
     EXPECT_TRUE(SamePath(dir_, base_ + "\\sub1\\")) << "the system opens the entry before the posted OK";
 }
 
-TEST_F(LiveDirectoryDialog, TypedPathsThatExist) {
-    for (const std::string &typed : {base_ + "\\sub1", base_ + "\\sub1\\", base_ + "\\sub1\\\\"}) {
-        SCOPED_TRACE(typed);
-        EXPECT_TRUE(Run(CallSelEditDirectry, base_, {Type(typed)}));
-        EXPECT_TRUE(SamePath(dir_, base_ + "\\sub1\\")) << dir_;
+// Typed paths accepted without a question: existing ones with or without
+// trailing backslashes, and a bare drive that cannot be made current, which
+// answers the current directory unchanged.
+TEST_F(LiveDirectoryDialog, TypedPathsAcceptedAtOnce) {
+    struct Case {
+        std::string initial, typed, answer;
+    };
+    const Case cases[] = {
+        {base_, base_ + "\\sub1", base_ + "\\sub1\\"},
+        {base_, base_ + "\\sub1\\", base_ + "\\sub1\\"},
+        {base_, base_ + "\\sub1\\\\", base_ + "\\sub1\\"},
+        {base_ + "\\sub2", "Q:", base_ + "\\sub2\\"},
+        {base_ + "\\sub2", "Q:\\", base_ + "\\sub2\\"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_TRUE(Run(CallSelEditDirectry, c.initial, {
+            [this, &c] {  // the edit field follows the label; a shortened one gives the current directory
+                SetDlgItemTextA(dialog_, stc1, "c:\\...\\sub9");
+                EXPECT_TRUE(SamePath(rzt::ItemText(dialog_, REZORE32_IDC_SELDIR_EDIT), c.initial));
+                SetDlgItemTextA(dialog_, stc1, "c:\\sub9");
+                EXPECT_EQ(rzt::ItemText(dialog_, REZORE32_IDC_SELDIR_EDIT), "c:\\sub9");
+                return true;
+            },
+            Type(c.typed)}));
+        EXPECT_TRUE(SamePath(dir_, c.answer)) << dir_;
     }
 }
 
@@ -365,13 +386,6 @@ TEST_F(LiveDirectoryDialog, CreationFailingOnANetworkDrive) {
         Type(base_ + "\\bad?name"), Box(kQuestion, "RZ dir", IDYES), Box(kErrorNetwork, kErrorCaption, IDOK),
         StillOpen(), Click(IDCANCEL),
     }));
-}
-
-TEST_F(LiveDirectoryDialog, BareDriveThatCannotBeMadeCurrent) {
-    for (const char *typed : {"Q:", "Q:\\"}) {
-        EXPECT_TRUE(Run(CallSelEditDirectry, base_ + "\\sub2", {Type(typed)}));
-        EXPECT_TRUE(SamePath(dir_, base_ + "\\sub2\\")) << "the current directory unchanged: " << dir_;
-    }
 }
 
 // The hooks' blocks: one per dialog, released when it ends.
