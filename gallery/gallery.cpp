@@ -1,8 +1,9 @@
 // The gallery: every control of the library in one dialog from the
 // gallery's own template.  With --screenshot FILE.png it saves a picture of
 // its window, then one of the calendar's jump dialog (FILE-jump.png) and
-// one of each further page (FILE-basic1.png ...) and of each pop-up
-// (FILE-inform.png ...), and exits.
+// one of each further page (FILE-basic1.png ...), of each pop-up
+// (FILE-inform.png ...) and of the file and directory dialogs
+// (FILE-open.png ...), and exits.
 #include <windows.h>
 
 #include <cstring>
@@ -12,6 +13,7 @@
 #include "basic1.h"
 #include "basic2.h"
 #include "folder.h"
+#include "dialogs.h"
 #include "gallery.h"
 #include "pages.h"
 #include "png.h"
@@ -132,6 +134,7 @@ INT_PTR CALLBACK GalleryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
             SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_JUMPDIALOG, 0, 0);
         if (LOWORD(wParam) == IDC_POPUPS)
             OpenPopupPage(dlg);
+        RunSelectionDialog(dlg, LOWORD(wParam));
         if (LOWORD(wParam) == IDCANCEL)
             DestroyWindow(dlg);
         return TRUE;
@@ -240,8 +243,9 @@ int main(int argc, char **argv) {
             }
         }
         const bool popupsOk = ShootPopups(dlg, screenshot);
+        const bool selections = ShootSelectionDialogs(dlg, screenshot);
         DestroyWindow(dlg);
-        return ok && g_jumpShotOk && pagesOk && popupsOk ? 0 : 2;
+        return ok && g_jumpShotOk && pagesOk && popupsOk && selections ? 0 : 2;
     }
     MSG m;
     while (GetMessageA(&m, nullptr, 0, 0) > 0)

@@ -30,3 +30,8 @@
 /* Controls on the folders' pages: IDC_PAGE_BASE | folder << 8 | tab << 4 | n. */
 #define IDC_PAGE_BASE     0x1000
 #define IDC_POPUPS        155
+#define IDC_OPENFILE      161
+#define IDC_OPENFILE95    162
+#define IDC_SELDIR        163
+#define IDC_SELEDITDIR    164
+#define IDC_DIALOG_ANSWER 165

@@ -477,6 +477,56 @@ REZORE32_API LRESULT WINAPI TenKeyDlgFn(HWND hwnd, UINT msg, WPARAM wParam, LPAR
 #define TENKEY_BACKSPACE  8
 
 /* ------------------------------------------------------------------------
+ * File and directory selection dialogs, on the system's common file dialog.
+ *
+ * CallOpenFileName shows the old-style dialog in the library's template
+ * 3070 with its hook; CallOpenFileName95 the Explorer-style dialog as the
+ * system makes it.  The filter is written "desc|pattern|desc|pattern|" and
+ * converted in place ('|' -> zero byte), so it must be writable; a filter
+ * with '|' in memory that cannot be written gives 0 without a dialog.  NULL
+ * filter: no file types; NULL title: the system's title.  The file buffer
+ * holds the initial name and receives the chosen one (size bytes); a NULL
+ * buffer or size 0 gives 0 without a dialog.  Result: nonzero when the
+ * user confirmed a name.  The process's current directory is restored by
+ * the system (OFN_NOCHANGEDIR).
+ *
+ * CallSelDirectry / CallSelEditDirectry let the user pick a directory (the
+ * second also creates a typed one after asking).  dir holds the initial
+ * directory and receives the answer with a final '\' (C:\WORK\, C:\); it
+ * must hold REZORE32_DIRBUFFER bytes and is prepared even on cancel (one
+ * final '\' cut, "C:" made "C:\").  The fourth argument is not read.
+ * Result: nonzero when a directory was chosen; 0 on cancel, for a NULL
+ * dir, or when memory cannot be had (no dialog then).
+ * --------------------------------------------------------------------- */
+#define REZORE32_DIRBUFFER 1025
+#define REZORE32_DUMMYFILE "$$$$$$$$.$$$" /* the hidden file name of the directory dialogs */
+
+REZORE32_API BOOL WINAPI CallOpenFileName(HWND owner, BOOL save, LPCSTR title, LPSTR filter, LPSTR file, DWORD size);
+REZORE32_API BOOL WINAPI CallOpenFileName95(HWND owner, BOOL save, LPCSTR title, LPSTR filter, LPSTR file,
+                                            DWORD size);
+REZORE32_API BOOL WINAPI CallSelDirectry(HWND owner, LPCSTR title, LPSTR dir, DWORD unused);
+REZORE32_API BOOL WINAPI CallSelEditDirectry(HWND owner, LPCSTR title, LPSTR dir, DWORD unused);
+
+/* Hook procedures of the three templates (OFNHOOKPROC). */
+REZORE32_API UINT_PTR WINAPI OpenFileNameDlgFN(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+REZORE32_API UINT_PTR WINAPI SelDirectryDlgFN(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+REZORE32_API UINT_PTR WINAPI SelEditDirectryDlgFN(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+
+#define REZORE32_IDD_OPENFILE   3070 /* file dialog, hook OpenFileNameDlgFN */
+#define REZORE32_IDD_SELDIR     3080 /* directory dialog, hook SelDirectryDlgFN */
+#define REZORE32_IDD_SELEDITDIR 3090 /* directory dialog with an edit field, hook SelEditDirectryDlgFN */
+
+/* Controls of the directory dialogs besides the system's (<dlgs.h>). */
+#define REZORE32_IDC_SELDIR_EDIT   2088 /* 3090: the typed path */
+#define REZORE32_IDC_SELDIR_ANSWER 2090 /* 3090, hidden: the answer block's handle as decimal text */
+
+/* Posted by the hooks to their own dialog: record the directory list's
+ * selection, count and text; SELEDITDIR_SNAPSHOT with wParam 1 also
+ * refreshes the edit field from the directory label 1088. */
+#define SELDIR_SNAPSHOT     (WM_USER + 5200)
+#define SELEDITDIR_SNAPSHOT (WM_USER + 5210)
+
+/* ------------------------------------------------------------------------
  * Strings and numbers.  Double-byte characters are recognised by the C
  * runtime's lead-byte table of the process's ANSI code page; a lead byte is
  * kept together with the byte after it, except a lone lead byte at the end.

@@ -13,6 +13,12 @@ STYLES = {
     "WS_TABSTOP": 0x00010000,
     "DS_MODALFRAME": 0x80, "DS_SETFONT": 0x40,
     "SS_LEFT": 0x0, "SS_CENTER": 0x1, "ES_AUTOHSCROLL": 0x80, "BS_PUSHBUTTON": 0x0,
+    "WS_VSCROLL": 0x00200000, "SS_NOPREFIX": 0x80, "ES_OEMCONVERT": 0x400,
+    "BS_DEFPUSHBUTTON": 0x1, "BS_AUTOCHECKBOX": 0x3,
+    "LBS_NOTIFY": 0x1, "LBS_SORT": 0x2, "LBS_OWNERDRAWFIXED": 0x10, "LBS_HASSTRINGS": 0x40,
+    "LBS_DISABLENOSCROLL": 0x1000,
+    "CBS_DROPDOWNLIST": 0x3, "CBS_OWNERDRAWFIXED": 0x10, "CBS_AUTOHSCROLL": 0x40, "CBS_SORT": 0x100,
+    "CBS_HASSTRINGS": 0x200,
 }
 # A plain push button of a tab stop.
 ALIASES = {"PUSH": ["WS_CHILD", "WS_VISIBLE", "WS_TABSTOP", "BS_PUSHBUTTON"]}
@@ -39,7 +45,8 @@ def main(src, out):
         d = json.load(f)
     x, y, cx, cy = d["rect"]
     data = struct.pack("<IIHhhhh", style(d["style"]), 0, len(d["controls"]), x, y, cx, cy)
-    data += b"\0\0" + text(d["class"]) + text(d["caption"])
+    # No menu; the dialog class only when the description names one.
+    data += b"\0\0" + (text(d["class"]) if "class" in d else b"\0\0") + text(d["caption"])
     data += struct.pack("<H", d["font"][0]) + text(d["font"][1])
     for ident, cls, names, (x, y, cx, cy), caption in d["controls"]:
         data = align(data)

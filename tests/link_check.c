@@ -60,6 +60,17 @@ int main(int argc, char **argv) {
         TenKeyDlgFn(w, WM_NULL, 0, 0);
     }
     {
+        char name[REZORE32_DIRBUFFER] = "";
+        char filter[] = "All|*.*|";
+        CallOpenFileName(w, FALSE, "t", filter, name, sizeof(name));
+        CallOpenFileName95(w, TRUE, NULL, filter, name, sizeof(name));
+        CallSelDirectry(w, "t", name, 0);
+        CallSelEditDirectry(w, "t", name, 0);
+        OpenFileNameDlgFN(w, WM_NULL, 0, 0);
+        SelDirectryDlgFN(w, WM_NULL, 0, 0);
+        SelEditDirectryDlgFN(w, WM_NULL, 0, 0);
+    }
+    {
         char text[300] = "1";
         HGLOBAL blocks[1] = {NULL};
         DWORD translation = 0;

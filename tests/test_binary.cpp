@@ -52,6 +52,8 @@ const char *const kBuiltExports[] = {
     "_CreateInformDlg@16", "_DestroyInformDlg@0", "_InformDlgFn@16", "_CreateToolTipWindow@16",
     "_DestroyToolTipWindow@4", "_TipWndFn@16", "_ChkMessage@0", "_PopView@8", "_PopViewWndFn@16", "_KBFilter@12",
     "_TenKeyPad@4", "_TenKeyDlgFn@16",
+    "_CallOpenFileName@24", "_CallOpenFileName95@24", "_OpenFileNameDlgFN@16", "_CallSelDirectry@16",
+    "_CallSelEditDirectry@16", "_SelDirectryDlgFN@16", "_SelEditDirectryDlgFN@16",
 };
 
 std::string ExeDir() {
@@ -162,6 +164,13 @@ TEST(Binary, X64ExportsThePlainNames) {
     HMODULE dll = GetModuleHandleA("REZORE32.DLL");
     for (const std::string &n : expected)
         EXPECT_NE(GetProcAddress(dll, n.c_str()), nullptr) << n;
+}
+
+TEST(Binary, BothBuildsImportTheCommonDialogs) {
+    for (const std::string &path : {X86Dll(), X64Dll()}) {
+        const std::vector<std::string> dlls = PeFile(path).ImportedDlls();
+        EXPECT_NE(std::find(dlls.begin(), dlls.end(), "comdlg32.dll"), dlls.end()) << path;
+    }
 }
 
 TEST(Binary, ImportOnlyWindowsSystemDlls) {
@@ -331,8 +340,10 @@ TEST_F(X86Resources, IconsAre32By32In16Colours) {
     }
 }
 
-// The pop-ups' templates as their tables give them, field by field.
-struct TemplateItem {
+// The library's templates as their tables give them, control by control.
+// Texts are Shift-JIS as the process reads them; "\x1E" and "\x1F" frame
+// the access keys.
+struct TemplateControl {
     int id;
     const char *cls;
     DWORD style;
@@ -344,7 +355,7 @@ struct TemplateCase {
     DWORD style;
     short x, y, cx, cy;
     const char *cls, *caption;
-    std::vector<TemplateItem> items;  // in tab order
+    std::vector<TemplateControl> items;  // in tab order
 };
 
 // ＭＳ Ｐゴシック, 11 point, for both.
@@ -394,7 +405,7 @@ TEST_F(X86Resources, PopupTemplatesMatchTheirTables) {
         EXPECT_EQ(t.Text(), c.caption);
         EXPECT_EQ(t.Word(), 11);
         EXPECT_EQ(t.Text(), kPopupFont);
-        for (const TemplateItem &item : c.items) {
+        for (const TemplateControl &item : c.items) {
             SCOPED_TRACE(item.id);
             t.Align();
             EXPECT_EQ(t.Dword(), item.style);
@@ -406,6 +417,140 @@ TEST_F(X86Resources, PopupTemplatesMatchTheirTables) {
             EXPECT_EQ(t.Short(), item.id);
             EXPECT_EQ(t.Text(), item.cls);
             EXPECT_EQ(t.Text(), item.text);
+            EXPECT_EQ(t.Word(), 0) << "no creation data";
+        }
+    }
+}
+
+class TemplateReader {
+public:
+    explicit TemplateReader(const BYTE *p) : p_(p) {}
+    DWORD Dword() { return Word() | (static_cast<DWORD>(Word()) << 16); }
+    WORD Word() {
+        WORD v = static_cast<WORD>(p_[0] | (p_[1] << 8));
+        p_ += 2;
+        return v;
+    }
+    std::string Text() {
+        std::wstring w;
+        for (WORD c = Word(); c; c = Word())
+            w += static_cast<wchar_t>(c);
+        char out[512] = {};
+        WideCharToMultiByte(932, 0, w.c_str(), -1, out, sizeof(out), nullptr, nullptr);
+        return out;
+    }
+    void Align(const BYTE *base) {
+        while ((p_ - base) & 3)
+            ++p_;
+    }
+
+private:
+    const BYTE *p_;
+};
+
+const DWORD kChild = WS_CHILD, kShown = WS_CHILD | WS_VISIBLE;
+const DWORD kList = WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_HASSTRINGS | LBS_OWNERDRAWFIXED | LBS_SORT |
+                    LBS_NOTIFY;
+const DWORD kTypes = WS_BORDER | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL;
+const DWORD kDrives = kTypes | WS_TABSTOP | CBS_OWNERDRAWFIXED | CBS_SORT | CBS_HASSTRINGS;
+const DWORD kButton = WS_GROUP | WS_TABSTOP;
+#define RZ_FILE "\x83\x74\x83\x40\x83\x43\x83\x8B"  // ファイル
+const char kFileLabel[] = RZ_FILE "\x96\xBC(\x1EN\x1F\xCC):";
+const char kTypeLabel[] = RZ_FILE "\x82\xCC\x8E\xED\x97\xDE(\x1ET\x1F\xBC):";
+const char kDirLabel[] = "\x83\x66\x83\x42\x83\x8C\x83\x4E\x83\x67\x83\x8A(\x1E" "D\x1F\xC3):";
+const char kDriveLabel[] = "\x83\x68\x83\x89\x83\x43\x83\x75(\x1EV\x1F\xC4):";
+const char kHelp[] = "\xCD\xD9\xCC\xDF(\x1EH\x1F\xCD)";
+const char kReadOnly[] = "\x8F\xE3\x8F\x91\x8B\xD6(\x1ER\x1F\xBA)";
+const char kCancel[] = "\xB7\xAC\xDD\xBE\xD9";
+const char kDirCaption[] = "\x83\x66\x83\x42\x83\x8C\x83\x4E\x83\x67\x83\x8A\x82\xCC\x91\x49\x91\xF0";
+
+const std::vector<TemplateControl> kOpenControls = {
+    {1090, "Static", kShown | WS_GROUP, 4, 4, 76, 8, kFileLabel},
+    {1152, "Edit", kShown | WS_BORDER | WS_TABSTOP | ES_OEMCONVERT | ES_AUTOHSCROLL, 4, 16, 88, 12, ""},
+    {1120, "ListBox", kShown | kList | WS_TABSTOP, 4, 32, 88, 64, ""},
+    {-1, "Static", kShown | WS_GROUP, 100, 4, 92, 8, kDirLabel},
+    {1088, "Static", kShown | WS_GROUP | SS_NOPREFIX, 100, 16, 92, 12, ""},
+    {1121, "ListBox", kShown | kList | WS_TABSTOP, 100, 32, 92, 64, ""},
+    {1089, "Static", kShown | WS_GROUP, 4, 100, 88, 8, kTypeLabel},
+    {1136, "ComboBox", kShown | kTypes | WS_TABSTOP, 4, 112, 88, 48, ""},
+    {1091, "Static", kShown | WS_GROUP, 100, 100, 92, 8, kDriveLabel},
+    {1137, "ComboBox", kShown | kDrives, 100, 112, 92, 48, ""},
+    {-1, "NbBorder!+", kShown, 196, 4, 6, 120, ""},
+    {IDOK, "Button", kShown | kButton | BS_DEFPUSHBUTTON, 200, 8, 44, 12, "OK"},
+    {IDCANCEL, "Button", kShown | kButton, 200, 24, 44, 12, kCancel},
+    {1038, "Button", kShown | kButton, 200, 40, 44, 12, kHelp},
+    {1040, "Button", kShown | kButton | BS_AUTOCHECKBOX, 200, 56, 44, 12, kReadOnly},
+};
+
+// 3080 and 3090 differ in the directory label 1088, the edit field 2088,
+// the answer static 2090 and a 4-unit shift of the lower controls.
+std::vector<TemplateControl> DirectoryControls(bool edit) {
+    const short y = edit ? 4 : 0;
+    std::vector<TemplateControl> rows = {
+        {1090, "Static", kChild, 0, 0, 76, 9, kFileLabel},
+        {1152, "Edit", kChild | WS_BORDER | ES_OEMCONVERT | ES_AUTOHSCROLL, 0, 0, 88, 12, ""},
+        {1120, "ListBox", kChild | kList, 0, 0, 88, 64, ""},
+        {1089, "Static", kChild, 0, 0, 88, 8, kTypeLabel},
+        {1136, "ComboBox", kChild | kTypes, 0, 0, 88, 48, ""},
+        {-1, "Static", kShown | WS_GROUP, 4, 4, 100, 9, kDirLabel},
+    };
+    if (edit) {
+        rows.push_back({1088, "Edit", kChild | WS_BORDER | WS_TABSTOP, 4, 16, 100, 12, ""});
+        rows.push_back({2088, "Edit", kShown | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 4, 16, 100, 12, ""});
+    } else {
+        rows.push_back({1088, "Static", kShown | WS_GROUP | SS_NOPREFIX, 4, 16, 100, 12, ""});
+    }
+    rows.insert(rows.end(), {
+        {1121, "ListBox", kShown | kList | WS_TABSTOP, 4, short(28 + y), 100, 64, ""},
+        {1091, "Static", kShown | WS_GROUP, 4, short(96 + y), 100, 9, kDriveLabel},
+        {1137, "ComboBox", kShown | kDrives, 4, short(108 + y), 100, 48, ""},
+        {-1, "NbBorder!+", kShown, 108, 4, 6, short(116 + y), ""},
+        {IDOK, "Button", kShown | kButton | BS_DEFPUSHBUTTON, 112, 8, 45, 12, "OK"},
+        {IDCANCEL, "Button", kShown | kButton, 112, 24, 45, 12, kCancel},
+        {1038, "Button", kChild | kButton, 112, 40, 45, 12, kHelp},
+        {1040, "Button", kChild | kButton | BS_AUTOCHECKBOX, 112, 56, 45, 12, kReadOnly},
+    });
+    if (edit)
+        rows.push_back({2090, "Static", kChild, 112, 72, 20, 8, "\xC0\xDE\xD0\xB0"});  // ﾀﾞﾐｰ
+    return rows;
+}
+
+TEST_F(X86Resources, FileAndDirectoryTemplates) {
+    struct Case {
+        WORD id;
+        short cx, cy;
+        std::string caption;
+        std::vector<TemplateControl> controls;
+    };
+    const Case cases[] = {
+        {3070, 248, 128, RZ_FILE "\x82\xCC\x91\x49\x91\xF0", kOpenControls},  // ファイルの選択
+        {3080, 162, 124, kDirCaption, DirectoryControls(false)},
+        {3090, 162, 128, kDirCaption, DirectoryControls(true)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.id);
+        const BYTE *base = Resource(RT_DIALOG, c.id);
+        ASSERT_NE(base, nullptr);
+        TemplateReader t(base);
+        EXPECT_EQ(t.Dword(), 0x90C800C0u);  // popup, visible, caption, system menu, modal frame, font
+        EXPECT_EQ(t.Dword(), 0u);
+        EXPECT_EQ(t.Word(), c.controls.size());
+        for (int expected : {0, 0, int(c.cx), int(c.cy)})
+            EXPECT_EQ(static_cast<short>(t.Word()), expected);
+        EXPECT_EQ(t.Text(), "");  // no menu
+        EXPECT_EQ(t.Text(), "");  // no class of its own
+        EXPECT_EQ(t.Text(), c.caption);
+        EXPECT_EQ(t.Word(), 11);
+        EXPECT_EQ(t.Text(), "\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E");  // ＭＳ Ｐゴシック
+        for (const TemplateControl &r : c.controls) {
+            SCOPED_TRACE(r.id);
+            t.Align(base);
+            EXPECT_EQ(t.Dword(), r.style);
+            EXPECT_EQ(t.Dword(), 0u);
+            for (int expected : {int(r.x), int(r.y), int(r.cx), int(r.cy), r.id})
+                EXPECT_EQ(static_cast<short>(t.Word()), expected);
+            EXPECT_EQ(t.Text(), r.cls);
+            EXPECT_EQ(t.Text(), r.text);
             EXPECT_EQ(t.Word(), 0) << "no creation data";
         }
     }
