@@ -23,7 +23,7 @@
 
 #define IDC_FOLDERS 160 /* opens the folder page */
 
-#define IDD_FOLDERS       200
+#define IDD_FOLDERS       400
 #define IDC_FOLDER_TOP    201
 #define IDC_FOLDER_BOTTOM 202
 #define IDC_FOLDER_MANY   203

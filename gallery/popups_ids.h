@@ -1,7 +1,7 @@
 // Identifiers of the gallery's pop-up page, shared by its script and code.
 #pragma once
 
-#define IDD_POPUPS 200
+#define IDD_POPUPS 500
 
 #define IDC_POPUP_INFORM 201
 #define IDC_POPUP_TIP    202
