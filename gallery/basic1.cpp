@@ -79,9 +79,4 @@ INT_PTR CALLBACK Basic1Proc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
 
 }  // namespace
 
-HWND OpenBasic1Page(HWND owner) {
-    HWND page = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_BASIC1), owner, Basic1Proc, 0);
-    if (page)
-        ShowWindow(page, SW_SHOW);
-    return page;
-}
+HWND OpenBasic1Page(HWND owner) { return OpenPage(owner, IDD_BASIC1, Basic1Proc); }

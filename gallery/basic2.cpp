@@ -49,9 +49,4 @@ INT_PTR CALLBACK Basic2Proc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-HWND OpenBasic2Page(HWND owner) {
-    HWND page = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_BASIC2), owner, Basic2Proc, 0);
-    if (page)
-        ShowWindow(page, SW_SHOW);
-    return page;
-}
+HWND OpenBasic2Page(HWND owner) { return OpenPage(owner, IDD_BASIC2, Basic2Proc); }

@@ -2,6 +2,7 @@
 // its folder and tab in its identifier (0x1000 | folder << 8 | tab << 4 | n),
 // so one rule shows the selected tab's controls and hides the others.
 #include "folder.h"
+#include "pages.h"
 
 #include "gallery.h"
 #include "rezore32.h"
@@ -59,9 +60,4 @@ INT_PTR CALLBACK FolderPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
 
 }  // namespace
 
-HWND OpenFolderPage(HWND owner) {
-    HWND page = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FOLDERS), owner, FolderPageProc, 0);
-    if (page)
-        ShowWindow(page, SW_SHOW);
-    return page;
-}
+HWND OpenFolderPage(HWND owner) { return OpenPage(owner, IDD_FOLDERS, FolderPageProc); }

@@ -192,6 +192,13 @@ bool Screenshot(HWND hwnd, const std::string &path) {
     return SavePng(path, w, h, rgb);
 }
 
+HWND OpenPage(HWND owner, int id, DLGPROC proc) {
+    HWND page = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), owner, proc, 0);
+    if (page)
+        ShowWindow(page, SW_SHOW);
+    return page;
+}
+
 std::string ShotName(const std::string &path, const char *suffix) {
     const size_t dot = path.rfind('.');
     return dot == std::string::npos ? path + suffix : path.substr(0, dot) + suffix + path.substr(dot);

@@ -8,6 +8,9 @@
 // Saves the window as it is on the screen, frame and caption included.
 bool Screenshot(HWND hwnd, const std::string &path);
 
+// Shows the dialog template `id` as a modeless page over `owner`.
+HWND OpenPage(HWND owner, int id, DLGPROC proc);
+
 // FILE.png -> FILE-suffix.png
 std::string ShotName(const std::string &path, const char *suffix);
 
