@@ -181,19 +181,23 @@ TEST_F(CtlFrameTest, EdgeDrawCtlIsTheSameAndIgnoresMissingControls) {
     EXPECT_EQ(c.At(9, 9), kPaper);
 }
 
+// A bitmap holding the canvas's picture.
+HBITMAP BitmapOf(const rzt::Canvas &src) {
+    HBITMAP bmp = CreateCompatibleBitmap(src.dc(), src.width(), src.height());
+    HDC m = CreateCompatibleDC(src.dc());
+    HGDIOBJ o = SelectObject(m, bmp);
+    BitBlt(m, 0, 0, src.width(), src.height(), src.dc(), 0, 0, SRCCOPY);
+    SelectObject(m, o);
+    DeleteDC(m);
+    return bmp;
+}
+
 TEST(DrawBitmap, CopiesTheWholeBitmap) {
     // A 3 x 2 bitmap of distinct colours.
     rzt::Canvas src(3, 2, RGB(1, 1, 1));
     SetPixel(src.dc(), 0, 0, RGB(255, 0, 0));
     SetPixel(src.dc(), 2, 1, RGB(0, 255, 0));
-    HBITMAP bmp = CreateCompatibleBitmap(src.dc(), 3, 2);
-    {
-        HDC m = CreateCompatibleDC(src.dc());
-        HGDIOBJ o = SelectObject(m, bmp);
-        BitBlt(m, 0, 0, 3, 2, src.dc(), 0, 0, SRCCOPY);
-        SelectObject(m, o);
-        DeleteDC(m);
-    }
+    HBITMAP bmp = BitmapOf(src);
     rzt::Canvas c(8, 6, kPaper);
     rzt::DcState before(c.dc());
     DrawBitmap(c.dc(), bmp, 2, 3, 0, 0);
@@ -218,13 +222,7 @@ TEST(DrawBitmap, CopiesTheWholeBitmap) {
 TEST(DrawBitmap, SizeIsConvertedToLogicalUnits) {
     // In MM_LOMETRIC both DCs count in 0.1 mm: the bitmap's pixel size is
     // converted to that unit, so the copy still covers its own pixels.
-    rzt::Canvas src(10, 6, RGB(1, 1, 1));
-    HBITMAP bmp = CreateCompatibleBitmap(src.dc(), 10, 6);
-    HDC m = CreateCompatibleDC(src.dc());
-    HGDIOBJ o = SelectObject(m, bmp);
-    BitBlt(m, 0, 0, 10, 6, src.dc(), 0, 0, SRCCOPY);
-    SelectObject(m, o);
-    DeleteDC(m);
+    HBITMAP bmp = BitmapOf(rzt::Canvas(10, 6, RGB(1, 1, 1)));
     rzt::Canvas c(20, 12, kPaper);
     SetMapMode(c.dc(), MM_LOMETRIC);
     DrawBitmap(c.dc(), bmp, 0, 0, 0, 0);
@@ -237,13 +235,7 @@ TEST(DrawBitmap, SizeIsConvertedToLogicalUnits) {
 }
 
 TEST(DrawBitmap, OriginsMoveTheBlockNotItsSize) {
-    rzt::Canvas src(6, 6, RGB(1, 1, 1));
-    HBITMAP bmp = CreateCompatibleBitmap(src.dc(), 6, 6);
-    HDC m = CreateCompatibleDC(src.dc());
-    HGDIOBJ o = SelectObject(m, bmp);
-    BitBlt(m, 0, 0, 6, 6, src.dc(), 0, 0, SRCCOPY);
-    SelectObject(m, o);
-    DeleteDC(m);
+    HBITMAP bmp = BitmapOf(rzt::Canvas(6, 6, RGB(1, 1, 1)));
     struct Case {
         const char *what;
         POINT viewport, window;
