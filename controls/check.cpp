@@ -96,10 +96,7 @@ LRESULT OnCreate(HWND hwnd, const Kind &kind) {
 }
 
 LRESULT OnDestroy(HWND hwnd) {
-    HBITMAP strip = rz::GetHandleSlot<HBITMAP>(hwnd, kPicture);
-    if (strip)
-        DeleteObject(strip);
-    rz::SetHandleSlot<HBITMAP>(hwnd, kPicture, nullptr);
+    rz::DeleteObjectSlot(hwnd, kPicture);
     return 0;
 }
 

@@ -141,10 +141,7 @@ LRESULT OnCreate(HWND hwnd) {
 }
 
 LRESULT OnDestroy(HWND hwnd) {
-    HBITMAP arrows = rz::GetHandleSlot<HBITMAP>(hwnd, kArrowBitmap);
-    if (arrows)
-        DeleteObject(arrows);
-    rz::SetHandleSlot<HBITMAP>(hwnd, kArrowBitmap, nullptr);
+    rz::DeleteObjectSlot(hwnd, kArrowBitmap);
     return 0;
 }
 

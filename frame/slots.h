@@ -40,4 +40,11 @@ void SetHandleSlot(HWND hwnd, LongSlot slot, Handle handle) {
     SetSlot(hwnd, slot, static_cast<LONG>(reinterpret_cast<LONG_PTR>(handle)));
 }
 
+// Deletes the GDI object a handle slot owns, if any, and clears the slot.
+inline void DeleteObjectSlot(HWND hwnd, LongSlot slot) {
+    if (HGDIOBJ object = GetHandleSlot<HGDIOBJ>(hwnd, slot))
+        DeleteObject(object);
+    SetHandleSlot<HGDIOBJ>(hwnd, slot, nullptr);
+}
+
 }  // namespace rz

@@ -3,6 +3,7 @@
 #include "dialogs.h"
 
 #include "gallery.h"
+#include "pages.h"
 #include "rezore32.h"
 
 namespace {
@@ -35,12 +36,6 @@ std::string Run(HWND owner, const Selection &s) {
     default: break;
     }
     return ok ? answer : "";
-}
-
-std::string ShotName(const std::string &path, const char *name) {
-    const size_t dot = path.rfind('.');
-    const std::string suffix = std::string("-") + name;
-    return dot == std::string::npos ? path + suffix : path.substr(0, dot) + suffix + path.substr(dot);
 }
 
 // The dialog being shot, found by its title once it is up.
@@ -86,7 +81,7 @@ bool ShootSelectionDialogs(HWND gallery, const std::string &path) {
     bool all = true;
     for (const Selection &s : kSelections) {
         g_shooting = &s;
-        g_shotPath = ShotName(path, s.shot);
+        g_shotPath = ShotName(path, (std::string("-") + s.shot).c_str());
         g_shotSaved = false;
         SetTimer(nullptr, 0, 700, ShootOpenDialog);
         Run(gallery, s);

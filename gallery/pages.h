@@ -8,6 +8,9 @@
 // Saves the window as it is on the screen, frame and caption included.
 bool Screenshot(HWND hwnd, const std::string &path);
 
+// Dispatches the thread's messages for about `ms` milliseconds.
+void Pump(DWORD ms);
+
 // Shows the dialog template `id` as a modeless page over `owner`.
 HWND OpenPage(HWND owner, int id, DLGPROC proc);
 

@@ -1,6 +1,7 @@
 // The gallery's pop-up page: each button opens one of the library's
 // pop-ups over the page; the ten-key pad types into the page.
 #include "popups.h"
+#include "pages.h"
 
 #include "popups_ids.h"
 #include "rezore32.h"
@@ -76,27 +77,9 @@ INT_PTR CALLBACK PageProc(HWND page, UINT msg, WPARAM wParam, LPARAM) {
     }
 }
 
-void Pump(DWORD ms) {
-    const DWORD end = GetTickCount() + ms;
-    while (static_cast<LONG>(end - GetTickCount()) > 0) {
-        MSG m;
-        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&m);
-            DispatchMessageA(&m);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
-std::string ShotName(const std::string &path, const char *name) {
-    const size_t dot = path.rfind('.');
-    const std::string suffix = std::string("-") + name;
-    return dot == std::string::npos ? path + suffix : path.substr(0, dot) + suffix + path.substr(dot);
-}
-
 bool Shoot(HWND popup, const std::string &path, const char *name) {
     Pump(300);
-    return popup && Screenshot(popup, ShotName(path, name));
+    return popup && Screenshot(popup, ShotName(path, (std::string("-") + name).c_str()));
 }
 
 }  // namespace
@@ -112,7 +95,7 @@ bool ShootPopups(HWND gallery, const std::string &path) {
     if (!page)
         return false;
     Pump(300);
-    bool ok = Screenshot(page, ShotName(path, "popups"));
+    bool ok = Screenshot(page, ShotName(path, "-popups"));
 
     OnCommand(page, IDC_POPUP_INFORM);
     ok = Shoot(FindWindowA(REZORE32_INFORMCLASS, nullptr), path, "inform") && ok;
