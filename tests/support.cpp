@@ -240,4 +240,41 @@ ImportPatch::~ImportPatch() {
         WriteSlot(slot_, original_);
 }
 
+std::string ExeDir() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    *strrchr(path, '\\') = 0;
+    return path;
+}
+
+std::string X86Dll() { return ExeDir() + "\\..\\..\\x86\\bin\\REZORE32.DLL"; }
+
+void Mouse(DWORD flags, POINT screen, DWORD settle) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    if (flags & MOUSEEVENTF_MOVE) {
+        const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+        in.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
+        in.mi.dx = (screen.x * 65536 + w - 1) / w;
+        in.mi.dy = (screen.y * 65536 + h - 1) / h;
+    }
+    SendInput(1, &in, sizeof(in));
+    if (settle)
+        Pump(settle);
+}
+
+void MoveCursor(POINT screen, DWORD settle) {
+    SetCursorPos(screen.x, screen.y);
+    Pump(settle);
+}
+
+void Key(WORD vk, DWORD flags) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = flags;
+    SendInput(1, &in, sizeof(in));
+}
+
 }  // namespace rzt

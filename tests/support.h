@@ -110,6 +110,42 @@ struct DcState {
     bool operator==(const DcState &o) const;
 };
 
+// ---------------------------------------------------------------- files
+// The directory of the running test program, without a trailing '\\'.
+std::string ExeDir();
+// The 32-bit DLL of the same build (build/x64/bin -> build/x86/bin).
+std::string X86Dll();
+
+// A buffer of `size` bytes followed by guard bytes that must survive.
+class Guarded {
+public:
+    explicit Guarded(size_t size) : size_(size), bytes_(size + kGuard, '\xA5') {}
+    char *data() { return bytes_.data(); }
+    std::string text() const { return std::string(bytes_.data()); }
+    std::string raw(size_t n) const { return std::string(bytes_.data(), n); }
+    bool GuardsIntact() const {
+        for (size_t i = size_; i < bytes_.size(); ++i)
+            if (bytes_[i] != '\xA5')
+                return false;
+        return true;
+    }
+
+private:
+    static constexpr size_t kGuard = 16;
+    size_t size_;
+    std::vector<char> bytes_;
+};
+
+// ---------------------------------------------------------------- input
+// Injects a mouse event through the system's input (SendInput); with
+// MOUSEEVENTF_MOVE the pointer goes to `screen` in absolute coordinates.
+// Then pumps `settle` ms, long enough for the asynchronous button state.
+void Mouse(DWORD flags, POINT screen = {}, DWORD settle = 0);
+// Puts the pointer at a screen point and lets Wine take it in.
+void MoveCursor(POINT screen, DWORD settle = 200);
+// Injects a key press or release (KEYEVENTF_KEYUP in `flags`).
+void Key(WORD vk, DWORD flags = 0);
+
 // ---------------------------------------------------------------- faults
 // Points `function` of `dll` in `module`'s import table at `replacement`
 // while it lives, so a test can make a system call fail inside the DLL.
