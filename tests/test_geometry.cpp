@@ -35,10 +35,8 @@ TEST(AndRect, Overlaps) {
         EXPECT_EQ(AndRect(&dest, &t.a, &t.b), t.result);
         EXPECT_EQ(Str(dest), t.result ? Str(t.overlap) : Str({-7, -7, -7, -7}));
     }
-}
-
-TEST(AndRect, NullPointersFail) {
-    RECT r = {0, 0, 5, 5}, d = {};
+    const RECT r = {0, 0, 5, 5};
+    RECT d = {};
     EXPECT_FALSE(AndRect(nullptr, &r, &r));
     EXPECT_FALSE(AndRect(&d, nullptr, &r));
     EXPECT_FALSE(AndRect(&d, &r, nullptr));
@@ -57,58 +55,42 @@ TEST(RectConversion, ScreenToClientAndBackInPlace) {
     DestroyWindow(w);
 }
 
-// Places a popup of size pw x ph over an owner and reads where it went.
-class CenterPopupTest : public testing::Test {
-protected:
-    RECT Place(RECT owner, int pw, int ph, bool useOwner = true) {
-        owner_ = CreateWindowExA(0, "Static", "", WS_POPUP, owner.left, owner.top, owner.right - owner.left,
-                                 owner.bottom - owner.top, nullptr, nullptr, nullptr, nullptr);
-        popup_ = CreateWindowExA(0, "Static", "", WS_POPUP, 3, 3, pw, ph, nullptr, nullptr, nullptr, nullptr);
-        EXPECT_TRUE(CenterPopup(popup_, useOwner ? owner_ : nullptr));
+// Where CenterPopup puts a popup of the given size over an owner (none:
+// the desktop); its size is kept.
+TEST(CenterPopup, Placement) {
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    struct Case {
+        const char *what;
+        RECT owner;
+        SIZE popup;
+        bool hasOwner;
+        RECT placed;
+    };
+    const Case cases[] = {
+        // 100 / 2 - 51 / 2 = 50 - 25; 60 / 2 - 21 / 2 = 30 - 10.
+        {"halves truncated separately", {200, 100, 300, 160}, {51, 21}, true, {225, 120, 276, 141}},
+        {"larger than the owner", {300, 300, 340, 320}, {100, 80}, true, {270, 270, 370, 350}},
+        {"no owner: the desktop", {0, 0, 10, 10}, {200, 100}, false,
+         {sw / 2 - 100, sh / 2 - 50, sw / 2 + 100, sh / 2 + 50}},
+        {"kept on the screen, top left", {-300, -200, -100, -100}, {100, 50}, true, {0, 0, 100, 50}},
+        {"kept on the screen, bottom right", {sw - 50, sh - 20, sw + 50, sh + 20}, {120, 60}, true,
+         {sw - 120, sh - 60, sw, sh}},
+        // Centred x is positive, so the right-edge rule moves it to sw - w < 0.
+        {"wider than the screen ends at the right edge", {sw - 100, 100, sw, 200}, {sw + 40, 50}, true,
+         {-40, 125, sw, 175}},
+    };
+    for (const Case &k : cases) {
+        HWND owner = CreateWindowExA(0, "Static", "", WS_POPUP, k.owner.left, k.owner.top, k.owner.right - k.owner.left,
+                                     k.owner.bottom - k.owner.top, nullptr, nullptr, nullptr, nullptr);
+        HWND popup = CreateWindowExA(0, "Static", "", WS_POPUP, 3, 3, k.popup.cx, k.popup.cy, nullptr, nullptr,
+                                     nullptr, nullptr);
+        EXPECT_TRUE(CenterPopup(popup, k.hasOwner ? owner : nullptr)) << k.what;
         RECT r = {};
-        GetWindowRect(popup_, &r);
-        return r;
+        GetWindowRect(popup, &r);
+        EXPECT_EQ(Str(r), Str(k.placed)) << k.what;
+        DestroyWindow(popup);
+        DestroyWindow(owner);
     }
-    void TearDown() override {
-        DestroyWindow(popup_);
-        DestroyWindow(owner_);
-    }
-    HWND owner_ = nullptr, popup_ = nullptr;
-    const int sw_ = GetSystemMetrics(SM_CXSCREEN), sh_ = GetSystemMetrics(SM_CYSCREEN);
-};
-
-TEST_F(CenterPopupTest, HalvesAreTruncatedSeparately) {
-    // 100 / 2 - 51 / 2 = 50 - 25; 60 / 2 - 21 / 2 = 30 - 10.
-    EXPECT_EQ(Str(Place({200, 100, 300, 160}, 51, 21)), Str({225, 120, 276, 141}));
-}
-
-TEST_F(CenterPopupTest, LargerThanTheOwner) {
-    EXPECT_EQ(Str(Place({300, 300, 340, 320}, 100, 80)), Str({270, 270, 370, 350}));
-}
-
-TEST_F(CenterPopupTest, NullOwnerMeansTheDesktop) {
-    RECT r = Place({0, 0, 10, 10}, 200, 100, false);
-    EXPECT_EQ(Str(r), Str({sw_ / 2 - 100, sh_ / 2 - 50, sw_ / 2 + 100, sh_ / 2 + 50}));
-}
-
-TEST_F(CenterPopupTest, KeptOnTheScreen) {
-    EXPECT_EQ(Str(Place({-300, -200, -100, -100}, 100, 50)), Str({0, 0, 100, 50}));
-    TearDown();
-    RECT r = Place({sw_ - 50, sh_ - 20, sw_ + 50, sh_ + 20}, 120, 60);
-    EXPECT_EQ(Str(r), Str({sw_ - 120, sh_ - 60, sw_, sh_}));
-}
-
-TEST_F(CenterPopupTest, WiderThanTheScreenEndsAtTheRightEdge) {
-    // Centred x is positive, so the right-edge rule moves it to sw - w < 0.
-    RECT r = Place({sw_ - 100, 100, sw_, 200}, sw_ + 40, 50);
-    EXPECT_EQ(r.left, -40);
-    EXPECT_EQ(r.right, sw_);
-}
-
-TEST_F(CenterPopupTest, SizeAndZOrderKept) {
-    RECT r = Place({100, 100, 400, 300}, 77, 33);
-    EXPECT_EQ(r.right - r.left, 77);
-    EXPECT_EQ(r.bottom - r.top, 33);
 }
 
 TEST(CenterPopup, NotAWindowFails) {

@@ -3,7 +3,9 @@
 # suite catches each: builds the 64-bit tests with the fault, runs them
 # under Wine (the whole suite, or the filter a fault names), and puts the
 # source back.  Faults are listed in tools/faults/*.txt, one a line:
-#   path<TAB>text as it stands<TAB>text with the fault<TAB>gtest filter or *<TAB>what it is
+#   path<TAB>text as it stands<TAB>text with the fault<TAB>gtest filter or *<TAB>what it is[<TAB>95]
+# A last field 95 runs the Windows 95 copy of the tests instead (faults of
+# the Windows 95 colour path).
 # The text as it stands must occur exactly once in the file.
 # Usage: tools/faults.sh [list files...]   Exit status: the number of faults missed.
 set -uo pipefail
@@ -20,7 +22,7 @@ current=""
 restore() { [ -n "$current" ] && cp "$backup" "$current"; current=""; }
 trap 'restore; rm -f "$backup"' EXIT
 trap 'exit 130' INT TERM
-while IFS=$'\t' read -r path before after filter what; do
+while IFS=$'\t' read -r path before after filter what mode; do
     [ -z "$path" ] || [ "${path:0:1}" = "#" ] && continue
     cp "$path" "$backup"
     current=$path
@@ -37,7 +39,7 @@ PY
     fi
     if ! cmake --build --preset x64 -j2 --target rezore32_tests >/dev/null 2>&1; then
         echo "CAUGHT $what (does not build)"
-    elif timeout 600 bash tools/wine-run.sh build/x64/bin/rezore32_tests.exe --gtest_brief=1 \
+    elif timeout 600 bash tools/wine-run.sh "build/x64/bin/rezore32_tests${mode:+_win}${mode}.exe" --gtest_brief=1 \
             --gtest_filter="${filter:-*}" >/dev/null 2>&1; then
         echo "MISSED $what"; missed=$((missed + 1))
     else
