@@ -95,4 +95,42 @@ TEST(Binary, ImportsOnlySystemDlls) {
     }
 }
 
+// Every resource the tested 64-bit DLL carries, the 32-bit product carries
+// too, with the same bytes (pictures, templates, icons, version).
+TEST(Binary, SameResourcesInBothBuilds) {
+    struct Found {
+        HMODULE other = nullptr;
+        int count = 0;
+        std::vector<std::string> differ;
+    };
+    HMODULE x64 = LoadLibraryExA((rzt::ExeDir() + "\\REZORE32.DLL").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    Found found;
+    found.other = LoadLibraryExA(rzt::X86Dll().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_TRUE(x64 && found.other);
+    EnumResourceTypesA(
+        x64,
+        [](HMODULE m, LPSTR type, LONG_PTR f) -> BOOL {
+            return EnumResourceNamesA(
+                m, type,
+                [](HMODULE m, LPCSTR type, LPSTR name, LONG_PTR f) -> BOOL {
+                    Found &found = *reinterpret_cast<Found *>(f);
+                    HRSRC a = FindResourceA(m, name, type), b = FindResourceA(found.other, name, type);
+                    const DWORD size = SizeofResource(m, a);
+                    ++found.count;
+                    if (!b || SizeofResource(found.other, b) != size ||
+                        memcmp(LockResource(LoadResource(m, a)), LockResource(LoadResource(found.other, b)), size))
+                        found.differ.push_back(std::to_string(reinterpret_cast<UINT_PTR>(type)) + "/" +
+                                               (IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<UINT_PTR>(name))
+                                                                     : std::string(name)));
+                    return TRUE;
+                },
+                f);
+        },
+        reinterpret_cast<LONG_PTR>(&found));
+    EXPECT_GT(found.count, 10);
+    EXPECT_TRUE(found.differ.empty()) << testing::PrintToString(found.differ);
+    FreeLibrary(found.other);
+    FreeLibrary(x64);
+}
+
 }  // namespace
