@@ -3,9 +3,13 @@
 # header against each build's REZORE32.lib, with lld-link as Visual Studio
 # links (a /SAFESEH image for x86) and with MinGW's ld, and checks that the
 # client imports exactly the names the DLL exports.
-#   check-implib.sh BUILD_DIR...   (build/x86, build/x64)
+#   check-implib.sh [--mingw-only] BUILD_DIR...   (build/x86, build/x64)
+# --mingw-only links with MinGW's ld alone (for libraries made by dlltool,
+# whose objects a /SAFESEH image cannot take).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+linkers="msvc mingw"
+if [ "${1:-}" = --mingw-only ]; then linkers=mingw; shift; fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -37,11 +41,16 @@ for build in "$@"; do
     IMAGE_FILE_MACHINE_I386) arch=i686; machine=x86; safeseh=/safeseh; entry=client_entry ;;
     *) arch=x86_64; machine=x64; safeseh=; entry=client_entry ;;
   esac
-  clang --target=$arch-w64-windows-gnu -I"$root/include" -c "$work/client.c" -o "$work/client-$machine.obj"
-  lld-link /nologo /machine:$machine $safeseh /entry:$entry /subsystem:console /nodefaultlib \
-    "$work/client-$machine.obj" "$lib" /out:"$work/msvc-$machine.exe"
+  exes=()
+  if [[ $linkers == *msvc* ]]; then
+    clang --target=$arch-w64-windows-gnu -I"$root/include" -c "$work/client.c" -o "$work/client-$machine.obj"
+    lld-link /nologo /machine:$machine $safeseh /entry:$entry /subsystem:console /nodefaultlib \
+      "$work/client-$machine.obj" "$lib" /out:"$work/msvc-$machine.exe"
+    exes+=("$work/msvc-$machine.exe")
+  fi
   $arch-w64-mingw32-gcc-posix -DWITH_MAIN -I"$root/include" "$work/client.c" "$lib" -o "$work/mingw-$machine.exe"
-  for exe in "$work/msvc-$machine.exe" "$work/mingw-$machine.exe"; do
+  exes+=("$work/mingw-$machine.exe")
+  for exe in "${exes[@]}"; do
     if ! diff <(exports "$dll") <(imports "$exe") >"$work/diff"; then
       echo "$(basename "$exe"): imports differ from the exports of $dll:"; cat "$work/diff"; status=1
     else
