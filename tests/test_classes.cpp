@@ -26,6 +26,38 @@ TEST(Classes, GlobalAndMatchedWithoutRegardToCase) {
     }
 }
 
+// A real double click on a control (through the system's input, so the
+// class must ask for double clicks) reaches the parent as the control's
+// forwarded message.
+TEST(Classes, InjectedDoubleClicksReachTheParent) {
+    const struct {
+        const char *cls;
+        UINT forwarded;
+    } cases[] = {
+        {REZORE32_TEXTCLASS, TEXT_LBUTTONDBLCLK},
+        {REZORE32_METERCLASS, METER_LBUTTONDBLCLK},
+        {REZORE32_INDICATORCLASS, IND_LBUTTONDBLCLK},
+    };
+    rzt::RecordingParent parent;
+    SetForegroundWindow(parent);
+    int x = 10;  // each control elsewhere, so no click pairs with the last one's
+    for (const auto &c : cases) {
+        HWND control = rzt::CreateChild(parent, c.cls, 0, x, 10, 60, 20);
+        POINT at = {x + 20, 20};
+        x += 70;
+        ClientToScreen(parent, &at);
+        rzt::MoveCursor(at);
+        parent.sent.clear();
+        for (DWORD flags : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
+            rzt::Mouse(flags, {}, 40);
+        rzt::Pump(100);
+        EXPECT_TRUE(std::any_of(parent.sent.begin(), parent.sent.end(),
+                                [&](const rzt::Sent &s) { return s.msg == c.forwarded; }))
+            << c.cls;
+        DestroyWindow(control);
+    }
+}
+
 // The icon pane's class icon is the library's emblem (a pane without an
 // icon of its own shows it).
 TEST(Classes, IconDrawClassIconIsTheEmblem) {
