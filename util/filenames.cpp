@@ -1,75 +1,75 @@
 #include "util/filenames.h"
 
 #include <cstring>
-#include <vector>
 
 namespace rz {
 
-std::string ModuleFileName(HINSTANCE instance) {
-    std::vector<char> path(MAX_PATH);
+Text ModuleFileName(HINSTANCE instance) {
+    Text path;
+    if (!path.Resize(MAX_PATH))
+        return {};
     for (;;) {
         const DWORD n = GetModuleFileNameA(instance, path.data(), static_cast<DWORD>(path.size()));
         if (n == 0)
             return {};
-        if (n < path.size() - 1)
-            return std::string(path.data(), n);
-        if (path.size() >= 0x10000)
+        if (n < path.size() - 1) {
+            path.Resize(n);
+            return path;
+        }
+        // Cut short: ask again with more room.
+        if (path.size() >= 0x10000 || !path.Resize(path.size() * 2))
             return {};
-        path.resize(path.size() * 2);  // cut short: ask again with more room
     }
 }
 
-std::string FileNamePart(const std::string &path) {
-    const size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+const char *FileNamePart(const char *path) {
+    const char *slash = strrchr(path, '\\');
+    return slash ? slash + 1 : path;
 }
 
-std::string BaseName(const std::string &fileName, bool *found) {
-    const size_t first = fileName.find_first_not_of('.');
-    *found = first != std::string::npos;
+size_t BaseNameLength(const char *fileName, bool *found) {
+    const size_t first = strspn(fileName, ".");
+    *found = fileName[first] != '\0';
     if (!*found)
-        return fileName;
-    const size_t dot = fileName.find('.', first);
-    return dot == std::string::npos ? fileName : fileName.substr(0, dot);
+        return first;
+    return first + strcspn(fileName + first, ".");
 }
 
 namespace {
 
-std::string WithExtension(const std::string &path, const char *extension) {
-    if (path.empty())
-        return {};
+Text WithExtension(const char *path, const char *extension) {
+    Text name;
+    if (*path == '\0')
+        return name;
+    const char *fileName = FileNamePart(path);
     bool found = false;
-    std::string name = BaseName(FileNamePart(path), &found);
-    return found ? name + extension : name;
+    name.Append(fileName, BaseNameLength(fileName, &found));
+    if (found)
+        name.Append(extension);
+    return name;
 }
 
 }  // namespace
 
-std::string IniFileName(const std::string &path) { return WithExtension(path, ".INI"); }
+Text IniFileName(const char *path) { return WithExtension(path, ".INI"); }
 
-std::string HelpFileName(const std::string &path) { return WithExtension(path, ".HLP"); }
+Text HelpFileName(const char *path) { return WithExtension(path, ".HLP"); }
 
-std::string HelpFileBeside(const std::string &path) {
-    std::string out;
-    size_t i = 0;
-    while (i < path.size()) {
-        const size_t start = path.find_first_not_of('.', i);
-        if (start == std::string::npos)
-            break;
-        const size_t end = path.find('.', start);
-        out += path.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        out += '.';
-        if (end == std::string::npos)
-            break;
-        i = end;
+Text HelpFileBeside(const char *path) {
+    Text out;
+    for (const char *part = path + strspn(path, "."); *part != '\0'; part += strspn(part, ".")) {
+        const size_t length = strcspn(part, ".");
+        out.Append(part, length).Append('.');
+        part += length;
     }
-    return out + "HLP";
+    out.Append("HLP");
+    return out;
 }
 
-bool CopyIfFits(const std::string &text, char *buffer, size_t size) {
+bool CopyIfFits(const Text &text, char *buffer, size_t size) {
     if (size == 0)
         return false;
-    if (text.size() >= size) {
+    if (!text.ok() || text.size() >= size) {
         buffer[0] = '\0';
         return false;
     }

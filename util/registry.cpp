@@ -2,11 +2,9 @@
 // HKEY_CURRENT_USER\Software\NEB Corporation\<application>\<section>.
 // Strings are REG_SZ, integers REG_DWORD.
 #include <cstring>
-#include <string>
-#include <vector>
 
-#include "frame/nothrow.h"
 #include "rezore32.h"
+#include "util/text.h"
 
 namespace {
 
@@ -43,13 +41,23 @@ bool CreateBelow(HKEY parent, LPCSTR name, Key &key) {
                            &disposition) == ERROR_SUCCESS;
 }
 
+// Whether a section key could be opened; running out of memory is a failure
+// of its own, which callers report instead of falling back to a default.
+enum class Opened { kYes, kNo, kOutOfMemory };
+
 // Opens the section key for reading; the path is built without a length
 // limit of its own (the registry refuses names that are too long).
-bool OpenSection(LPCSTR application, LPCSTR section, Key &key) {
+Opened OpenSection(LPCSTR application, LPCSTR section, Key &key) {
     if (!application || !section)
-        return false;
-    std::string path = std::string(kSoftware) + "\\" + kCompany + "\\" + application + "\\" + section;
-    return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, key.out()) == ERROR_SUCCESS;
+        return Opened::kNo;
+    rz::Text path;
+    path.Append(kSoftware).Append('\\').Append(kCompany).Append('\\');
+    path.Append(application).Append('\\').Append(section);
+    if (!path.ok())
+        return Opened::kOutOfMemory;
+    return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, key.out()) == ERROR_SUCCESS
+               ? Opened::kYes
+               : Opened::kNo;
 }
 
 // Opens Software (never creates it), then creates or opens the company and
@@ -72,52 +80,59 @@ LONG DeleteTree(HKEY parent, LPCSTR name) {
     LONG status = RegOpenKeyExA(parent, name, 0, kReadWrite, key.out());
     if (status != ERROR_SUCCESS)
         return status;
-    std::vector<char> child(256);
+    rz::Text child;
+    if (!child.Resize(256))
+        return ERROR_NOT_ENOUGH_MEMORY;
     for (;;) {
         DWORD length = static_cast<DWORD>(child.size());
         status = RegEnumKeyExA(key.get(), 0, child.data(), &length, nullptr, nullptr, nullptr, nullptr);
         if (status == ERROR_MORE_DATA) {
-            child.resize(child.size() * 2);
+            if (!child.Resize(child.size() * 2))
+                return ERROR_NOT_ENOUGH_MEMORY;
             continue;
         }
         if (status != ERROR_SUCCESS)
             break;
-        if (DeleteTree(key.get(), child.data()) != ERROR_SUCCESS)
+        status = DeleteTree(key.get(), child.data());
+        if (status == ERROR_NOT_ENOUGH_MEMORY)
+            return status;  // leave the rest as it is
+        if (status != ERROR_SUCCESS)
             break;
     }
     key.Close();
     return RegDeleteKeyA(parent, name);
 }
 
-// Reads a value whole, whatever its size; empty when it cannot be read.
-std::vector<char> ReadValue(HKEY key, LPCSTR name, DWORD *type) {
-    std::vector<char> data(512);
+// Reads a value whole, whatever its size, into `data`: empty when it cannot
+// be read.  False only when memory runs out.
+bool ReadValue(HKEY key, LPCSTR name, DWORD *type, rz::Text &data) {
+    if (!data.Resize(512))
+        return false;
     for (;;) {
         DWORD size = static_cast<DWORD>(data.size());
         LONG status = RegQueryValueExA(key, name, nullptr, type, reinterpret_cast<BYTE *>(data.data()), &size);
         if (status == ERROR_MORE_DATA && size > data.size()) {
-            data.resize(size);
+            if (!data.Resize(size))
+                return false;
             continue;
         }
-        if (status != ERROR_SUCCESS)
-            return {};
-        data.resize(size);
-        return data;
+        return data.Resize(status == ERROR_SUCCESS ? size : 0);
     }
 }
 
 int ReadString(LPCSTR section, LPCSTR name, LPCSTR defaultText, LPSTR buffer, DWORD size, LPCSTR application) {
-    std::vector<char> value;
+    rz::Text value;
     DWORD type = REG_NONE;
     Key key;
-    if (OpenSection(application, section, key))
-        value = ReadValue(key.get(), name, &type);
+    const Opened opened = OpenSection(application, section, key);
+    if (opened == Opened::kOutOfMemory || (opened == Opened::kYes && !ReadValue(key.get(), name, &type, value)))
+        return 0;  // a failure, not the default
     key.Close();
 
     // A stored string counts up to its first zero, or its whole data when it
     // was stored without one.
-    const size_t length = value.empty() ? 0 : strnlen(value.data(), value.size());
-    if (value.empty() || value[0] == '\0') {
+    const size_t length = strnlen(value.c_str(), value.size());
+    if (value.empty() || value.c_str()[0] == '\0') {
         const char *fallback = defaultText ? defaultText : "";
         const size_t fallbackLength = strlen(fallback);
         if (fallbackLength < size)
@@ -126,14 +141,14 @@ int ReadString(LPCSTR section, LPCSTR name, LPCSTR defaultText, LPSTR buffer, DW
     }
     if (type != REG_SZ || length >= size)
         return 0;  // unreadable or too long for the caller: empty, not the default
-    memcpy(buffer, value.data(), length);
+    memcpy(buffer, value.c_str(), length);
     buffer[length] = '\0';
     return static_cast<int>(length);
 }
 
 int ReadInt(LPCSTR section, LPCSTR name, int defaultValue, LPCSTR application) {
     Key key;
-    if (!OpenSection(application, section, key))
+    if (OpenSection(application, section, key) != Opened::kYes)
         return defaultValue;
     DWORD stored = 0, type = REG_NONE, size = sizeof(stored);
     LONG status = RegQueryValueExA(key.get(), name, nullptr, &type, reinterpret_cast<BYTE *>(&stored), &size);
@@ -170,15 +185,15 @@ int WINAPI GetNEBRegString(LPCSTR section, LPCSTR name, LPCSTR defaultText, LPST
     if (!buffer || size == 0)
         return 0;
     buffer[0] = '\0';
-    return rz::NoThrow(0, [&] { return ReadString(section, name, defaultText, buffer, size, application); });
+    return ReadString(section, name, defaultText, buffer, size, application);
 }
 
 int WINAPI GetNEBRegInt(LPCSTR section, LPCSTR name, int defaultValue, LPCSTR application) {
-    return rz::NoThrow(defaultValue, [&] { return ReadInt(section, name, defaultValue, application); });
+    return ReadInt(section, name, defaultValue, application);
 }
 
 BOOL WINAPI WriteNEBRegString(LPCSTR section, LPCSTR name, LPCSTR text, LPCSTR application) {
-    return rz::NoThrow(FALSE, [&] { return WriteString(section, name, text, application); });
+    return WriteString(section, name, text, application);
 }
 
 BOOL WINAPI WriteNEBRegInt(LPCSTR section, LPCSTR name, int value, LPCSTR application) {

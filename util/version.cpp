@@ -1,10 +1,7 @@
 // Version resources and the default profile and help file names of a module.
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "frame/module.h"
-#include "frame/nothrow.h"
 #include "util/filenames.h"
 
 namespace {
@@ -53,7 +50,7 @@ HGLOBAL ReadVersionBlock(LPCSTR file, UINT flags) {
 
 // The major and minor file version of this library as major * 100 + minor.
 WORD LibraryVersion() {
-    const std::string self = rz::ModuleFileName(rz::ModuleInstance());
+    const rz::Text self = rz::ModuleFileName(rz::ModuleInstance());
     if (self.empty())
         return 0;
     HGLOBAL block = ReadVersionBlock(self.c_str(), GMEM_MOVEABLE | GMEM_ZEROINIT);
@@ -79,13 +76,15 @@ WORD LibraryVersion() {
 
 // The help file beside the module when it exists, else APP.HLP's name.
 bool HelpFileInto(HINSTANCE instance, LPSTR buffer) {
-    const std::string path = rz::ModuleFileName(instance);
+    const rz::Text path = rz::ModuleFileName(instance);
     if (path.empty())
         return false;
-    const std::string beside = rz::HelpFileBeside(path);
+    const rz::Text beside = rz::HelpFileBeside(path.c_str());
+    if (!beside.ok())
+        return false;
     if (IsFileExist(beside.c_str()))
         return rz::CopyIfFits(beside, buffer, HLPFILE_BUFFER);
-    return rz::CopyIfFits(rz::HelpFileName(path), buffer, HLPFILE_BUFFER);
+    return rz::CopyIfFits(rz::HelpFileName(path.c_str()), buffer, HLPFILE_BUFFER);
 }
 
 }  // namespace
@@ -142,7 +141,7 @@ WORD WINAPI GetVerInf(HGLOBAL block, DWORD translation, int item, LPSTR buffer) 
 }
 
 WORD WINAPI GetNEBAPLDLLVersion(void) {
-    return rz::NoThrow(WORD{0}, LibraryVersion);
+    return LibraryVersion();
 }
 
 BOOL WINAPI IsFileExist(LPCSTR path) {
@@ -159,14 +158,15 @@ void WINAPI GetIniFileName(HINSTANCE instance, LPSTR buffer) {
     if (!buffer)
         return;
     buffer[0] = '\0';
-    rz::NoThrow(false, [&] { return rz::CopyIfFits(rz::IniFileName(rz::ModuleFileName(instance)), buffer, INIFILE_BUFFER); });
+    const rz::Text path = rz::ModuleFileName(instance);
+    rz::CopyIfFits(rz::IniFileName(path.c_str()), buffer, INIFILE_BUFFER);
 }
 
 void WINAPI GetHlpFileName(HINSTANCE instance, LPSTR buffer) {
     if (!buffer)
         return;
     buffer[0] = '\0';
-    rz::NoThrow(false, [&] { return HelpFileInto(instance, buffer); });
+    HelpFileInto(instance, buffer);
 }
 
 }  // extern "C"
