@@ -82,8 +82,12 @@ TEST(Binary, ExportNames) {
 }
 
 // Both builds stand on the system's own DLLs only (no compiler runtime DLL
-// to ship beside them).
-TEST(Binary, ImportsOnlySystemDlls) {
+// to ship beside them), and the 32-bit product stays lean: the C++ runtime
+// linked in again by accident would add about 170 KB.
+TEST(Binary, ImportsOnlySystemDllsAndStaysLean) {
+    WIN32_FILE_ATTRIBUTE_DATA file = {};
+    ASSERT_TRUE(GetFileAttributesExA(rzt::X86Dll().c_str(), GetFileExInfoStandard, &file));
+    EXPECT_LE(file.nFileSizeLow, 160u * 1024);
     const std::set<std::string> system = {"kernel32.dll", "user32.dll",  "gdi32.dll",    "advapi32.dll",
                                           "comdlg32.dll", "version.dll", "winmm.dll",    "msvcrt.dll",
                                           "shell32.dll",  "imm32.dll",   "winspool.drv", "comctl32.dll"};
