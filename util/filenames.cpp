@@ -1,5 +1,7 @@
 #include "util/filenames.h"
 
+#include <mbctype.h>
+
 #include <cstring>
 #include <vector>
 
@@ -20,8 +22,15 @@ std::string ModuleFileName(HINSTANCE instance) {
 }
 
 std::string FileNamePart(const std::string &path) {
-    const size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    // Walk from the start, so that a second byte 0x5C is known for what it is.
+    size_t start = 0;
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (_ismbblead(static_cast<unsigned char>(path[i])) && i + 1 < path.size())
+            ++i;
+        else if (path[i] == '\\')
+            start = i + 1;
+    }
+    return path.substr(start);
 }
 
 std::string BaseName(const std::string &fileName, bool *found) {

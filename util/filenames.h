@@ -12,7 +12,8 @@ namespace rz {
 // long; empty when the system cannot give it.
 std::string ModuleFileName(HINSTANCE instance);
 
-// The file-name part of a path: what follows its last '\'.
+// The file-name part of a path: what follows its last '\' (never the
+// second byte of a double-byte character, as in 表 or ソ).
 std::string FileNamePart(const std::string &path);
 
 // A file name cut at the first '.' that follows a character other than '.'
