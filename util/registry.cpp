@@ -43,13 +43,17 @@ bool CreateBelow(HKEY parent, LPCSTR name, Key &key) {
                            &disposition) == ERROR_SUCCESS;
 }
 
-// Opens the section key for reading; the path is built without a length
-// limit of its own (the registry refuses names that are too long).
+// Opens the section key for reading, level by level as writing creates it:
+// a name is never read together with the separator after it (a name ending
+// in a lone lead byte would take the '\\' as its second byte).
 bool OpenSection(LPCSTR application, LPCSTR section, Key &key) {
     if (!application || !section)
         return false;
-    std::string path = std::string(kSoftware) + "\\" + kCompany + "\\" + application + "\\" + section;
-    return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, key.out()) == ERROR_SUCCESS;
+    Key company, app;
+    const std::string companyPath = std::string(kSoftware) + "\\" + kCompany;
+    return RegOpenKeyExA(HKEY_CURRENT_USER, companyPath.c_str(), 0, KEY_QUERY_VALUE, company.out()) == ERROR_SUCCESS &&
+           RegOpenKeyExA(company.get(), application, 0, KEY_QUERY_VALUE, app.out()) == ERROR_SUCCESS &&
+           RegOpenKeyExA(app.get(), section, 0, KEY_QUERY_VALUE, key.out()) == ERROR_SUCCESS;
 }
 
 // Opens Software (never creates it), then creates or opens the company and
@@ -146,8 +150,8 @@ BOOL WriteString(LPCSTR section, LPCSTR name, LPCSTR text, LPCSTR application) {
     Key app;
     if (!section || !OpenApplication(application, app))
         return FALSE;
-    if (!name)
-        return DeleteTree(app.get(), section) == ERROR_SUCCESS;
+    if (!name)  // an empty section name would name the application key itself
+        return *section && DeleteTree(app.get(), section) == ERROR_SUCCESS;
     Key sectionKey;
     if (!CreateBelow(app.get(), section, sectionKey))
         return FALSE;
