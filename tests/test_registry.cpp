@@ -23,10 +23,7 @@ protected:
     }
     static bool KeyExists(const std::string &path) {
         HKEY key;
-        const bool exists = RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
-        if (exists)
-            RegCloseKey(key);
-        return exists;
+        return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS && !RegCloseKey(key);
     }
     // The raw value's type and size in Main; REG_NONE when missing.
     static std::pair<DWORD, DWORD> Raw(const char *name) {
@@ -130,29 +127,26 @@ TEST_F(Registry, SectionsAndOddNames) {
     EXPECT_FALSE(KeyExists(kMain));
     EXPECT_FALSE(WriteNEBRegString("Main", nullptr, nullptr, kApp));
     const std::string big(10000, 'n');
-    struct {
-        const char *text;
-        BOOL section, name, application;  // whether writing works with text in that place
-    } const cases[] = {
-        {nullptr, FALSE, TRUE, FALSE}, {"", TRUE, TRUE, TRUE}, {big.c_str(), FALSE, TRUE, FALSE},
-        {"a\x82", TRUE, TRUE, TRUE}, {"\x83\x5C", TRUE, TRUE, TRUE}, {"\x83\x7C", TRUE, TRUE, TRUE},
-        {"\x81\x22", TRUE, TRUE, TRUE}, {"\x81\x2C", TRUE, TRUE, TRUE},
-    };
+    // Whether writing works with the text as the section or the application.
+    const std::pair<const char *, BOOL> cases[] = {
+        {nullptr, FALSE}, {"", TRUE}, {big.c_str(), FALSE}, {"a\x82", TRUE}, {"\x83\x5C", TRUE}, {"\x83\x7C", TRUE},
+        {"\x81\x22", TRUE}, {"\x81\x2C", TRUE}};
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.text ? std::string(c.text).substr(0, 8) : "NULL");
+        const char *text = c.first;
+        SCOPED_TRACE(text ? std::string(text).substr(0, 8) : "NULL");
         rzt::Guarded buffer(2);
-        EXPECT_EQ(WriteNEBRegString(c.text, "s", "v", kApp), c.section);
-        EXPECT_EQ(GetNEBRegString(c.text, "s", "d", buffer.data(), 2, kApp), c.section ? 1 : 0);
-        EXPECT_EQ(buffer.text(), c.section ? "v" : "d");
+        EXPECT_EQ(WriteNEBRegString(text, "s", "v", kApp), c.second);
+        EXPECT_EQ(GetNEBRegString(text, "s", "d", buffer.data(), 2, kApp), c.second);
+        EXPECT_EQ(buffer.text(), c.second ? "v" : "d");
         EXPECT_TRUE(buffer.GuardsIntact());
-        EXPECT_EQ(WriteNEBRegString(c.text, nullptr, nullptr, kApp), c.section && *c.text);
-        EXPECT_EQ(WriteNEBRegInt("Main", c.text, 7, kApp), c.name);
-        EXPECT_EQ(GetNEBRegInt("Main", c.text, -1, kApp), c.name ? 7 : -1);
-        EXPECT_EQ(WriteNEBRegInt("Main", "n", 6, c.text), c.application);
-        EXPECT_EQ(GetNEBRegInt("Main", "n", -1, c.text), c.application ? 6 : -1);
-        EXPECT_EQ(WriteNEBRegString("Main", nullptr, nullptr, c.text), c.application);
-        if (c.text && c.application && *c.text)
-            RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\NEB Corporation\\" + std::string(c.text)).c_str());
+        EXPECT_EQ(WriteNEBRegString(text, nullptr, nullptr, kApp), c.second && *text);
+        EXPECT_TRUE(WriteNEBRegInt("Main", text, 7, kApp)) << "any value name";
+        EXPECT_EQ(GetNEBRegInt("Main", text, -1, kApp), 7);
+        EXPECT_EQ(WriteNEBRegInt("Main", "n", 6, text), c.second);
+        EXPECT_EQ(GetNEBRegInt("Main", "n", -1, text), c.second ? 6 : -1);
+        EXPECT_EQ(WriteNEBRegString("Main", nullptr, nullptr, text), c.second);
+        if (c.second && *text)
+            RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\NEB Corporation\\" + std::string(text)).c_str());
     }
     EXPECT_TRUE(KeyExists(kAppPath + "\\Other")) << "a neighbour stays";
 }
@@ -178,19 +172,15 @@ TEST_F(Registry, OutOfMemoryIsAFailureResult) {
         {"GetHlpFileName", [&] { return GetHlpFileName(dll, buffer), !*buffer; }},
     };
     for (const auto &k : cases) {
-        bool clean = false;
         memset(buffer, 'x', sizeof(buffer));
-        {
-            rzt::ImportPatch patch(dll, "msvcrt.dll", "malloc", reinterpret_cast<void *>(FailingMalloc));
-            ASSERT_TRUE(patch.ok());
-            g_failingMallocs = 1;
-            try {
-                clean = k.second();
-            } catch (...) {
-                ADD_FAILURE() << k.first << ": an exception left the export";
-            }
+        rzt::ImportPatch patch(dll, "msvcrt.dll", "malloc", reinterpret_cast<void *>(FailingMalloc));
+        ASSERT_TRUE(patch.ok());
+        g_failingMallocs = 1;
+        try {
+            EXPECT_TRUE(k.second()) << k.first;
+        } catch (...) {
+            ADD_FAILURE() << k.first << ": an exception left the export";
         }
-        EXPECT_TRUE(clean) << k.first;
         EXPECT_EQ(g_failingMallocs, 0) << k.first << " allocates";
     }
     EXPECT_EQ(GetNEBRegInt("Main", "a", 0, kApp), 1) << "memory back: the section is still there";

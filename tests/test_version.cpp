@@ -80,25 +80,19 @@ TEST(Version, FileNameRules) {
 
 // A copy of the DLL under another name, loaded without running it, so that
 // its module file name is the copy's path.
-class ModuleCopy {
-public:
-    ModuleCopy(const std::string &dir, const std::string &name) : dir_(dir), path_(dir + "\\" + name) {
+struct ModuleCopy {
+    ModuleCopy(const std::string &d, const std::string &name) : dir(d), path(d + "\\" + name) {
         CreateDirectoryA(dir.c_str(), nullptr);  // one level below an existing directory
-        CopyFileA((rzt::ExeDir() + "\\REZORE32.DLL").c_str(), path_.c_str(), FALSE);
-        module_ = LoadLibraryExA(path_.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+        CopyFileA((rzt::ExeDir() + "\\REZORE32.DLL").c_str(), path.c_str(), FALSE);
+        module = LoadLibraryExA(path.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
     }
     ~ModuleCopy() {
-        if (module_)
-            FreeLibrary(module_);
-        DeleteFileA(path_.c_str());
-        RemoveDirectoryA(dir_.c_str());
+        FreeLibrary(module);
+        DeleteFileA(path.c_str());
+        RemoveDirectoryA(dir.c_str());
     }
-    HINSTANCE module() const { return module_; }
-    const std::string &path() const { return path_; }
-
-private:
-    std::string dir_, path_;
-    HINSTANCE module_;
+    std::string dir, path;
+    HINSTANCE module;
 };
 
 // A name function's output, with guard bytes after its documented size.
@@ -135,16 +129,16 @@ TEST(Version, ProfileAndHelpNamesOfModules) {
     };
     for (const auto &c : cases) {
         ModuleCopy copy(c.dir, c.file);
-        ASSERT_NE(copy.module(), nullptr) << c.file;
-        EXPECT_EQ(Ini(copy.module()), c.ini) << c.file;
-        EXPECT_EQ(Help(copy.module()), c.help) << c.file;
-        EXPECT_TRUE(IsFileExist(copy.path().c_str())) << c.file;
+        ASSERT_NE(copy.module, nullptr) << c.file;
+        EXPECT_EQ(Ini(copy.module), c.ini) << c.file;
+        EXPECT_EQ(Help(copy.module), c.help) << c.file;
+        EXPECT_TRUE(IsFileExist(copy.path.c_str())) << c.file;
         DWORD translation = 0;
-        HGLOBAL block = OpenVerInf(copy.path().c_str(), &translation);
+        HGLOBAL block = OpenVerInf(copy.path.c_str(), &translation);
         EXPECT_NE(block, nullptr) << c.file;
         GlobalFree(block);
-        const std::string beside = MakeFile(copy.path() + ".HLP");
-        EXPECT_EQ(Help(copy.module()), beside.size() < HLPFILE_BUFFER ? beside : "") << "beside " << c.file;
+        const std::string beside = MakeFile(copy.path + ".HLP");
+        EXPECT_EQ(Help(copy.module), beside.size() < HLPFILE_BUFFER ? beside : "") << "beside " << c.file;
         DeleteFileA(beside.c_str());
     }
     const HINSTANCE notAModule = reinterpret_cast<HINSTANCE>(0x12340000);
@@ -158,9 +152,9 @@ TEST(Version, ProfileAndHelpNamesOfModules) {
 // a directory, a missing file, a plain file without resources and one held
 // without shared reading.
 TEST(Version, FilesThatCannotBeRead) {
-    const std::string plain = MakeFile(TempDir() + "rz_plain.txt"), longName(10000, 'a');
-    for (const char *path : {static_cast<const char *>(nullptr), "", longName.c_str(), "C:\\rz\x82",
-                             TempDir().c_str(), "C:\\rz_missing.dll", plain.c_str()}) {
+    const std::string temp = TempDir(), plain = MakeFile(temp + "rz_plain.txt"), longName(10000, 'a');
+    for (const char *path : {static_cast<const char *>(nullptr), "", longName.c_str(), "C:\\rz\x82", temp.c_str(),
+                             "C:\\rz_missing.dll", plain.c_str()}) {
         DWORD translation = 7;
         EXPECT_EQ(OpenVerInf(path, &translation), nullptr) << (path ? path : "NULL");
         EXPECT_EQ(translation, 7u) << "untouched";
