@@ -29,38 +29,29 @@ LRESULT CALLBACK ReceiverProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-// Four receivers a, b, c, d.  A case registers some of them (index and
-// group), then the first receiver may change the table, then one window is
-// reset, and a broadcast to a group reaches windows in table order.
+// Each case registers some of five receivers (the fifth destroyed), resets
+// one, and broadcasts to a group: the windows reached, in table order.
 TEST(Broadcast, AddResetAndSend) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ReceiverProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "RzBroadcastReceiver";
-    RegisterClassA(&wc);
     HWND w[5];
-    for (HWND &h : w)
-        h = CreateWindowA(wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance, nullptr);
+    for (HWND &h : w) {
+        h = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ReceiverProc));
+    }
     auto empty = [&] {
         for (int i = 0; i < 40; ++i)
             for (HWND h : w)
                 ResetBroadCastWindow(h);
     };
-    using Entries = std::vector<std::pair<int, WORD>>;
+    using Entries = std::vector<std::pair<int, WORD>>;  // window index, group
     const Entries abc = {{0, 1}, {1, 2}, {2, 3}}, twice = {{0, 1}, {2, 3}, {0, 4}},
                   groups = {{0, 5}, {1, 6}, {2, 5}, {3, 0xFFFF}}, sevens = {{0, 7}, {1, 7}, {2, 7}};
     const std::function<void(HWND)> none, itself = [](HWND h) { ResetBroadCastWindow(h); },
                                           next = [&](HWND) { ResetBroadCastWindow(w[1]); },
                                           adds = [&](HWND) { SetBroadCastWindow(w[3], 7); };
-    struct {
-        const char *what;
-        Entries added;
-        int reset;  // window index reset, -1 none
-        BOOL resetResult;
-        int group;
-        std::vector<int> reached;
-        std::function<void(HWND)> onReceive;
-    } const cases[] = {
+    // What, entries, the window reset (-1: none) and its result, the group
+    // sent to, the windows reached, what the first receiver does.
+    struct { const char *what; Entries added; int reset; BOOL resetResult; int group; std::vector<int> reached;
+             std::function<void(HWND)> onReceive; } const cases[] = {
         {"reset keeps the order", abc, 1, TRUE, -1, {0, 2}, none},
         {"groups move with their windows", abc, 1, TRUE, 3, {2}, none},
         {"only the first of two entries goes", twice, 0, TRUE, -1, {2, 0}, none},
