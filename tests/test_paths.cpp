@@ -13,71 +13,51 @@ namespace {
 namespace paths = rz::paths;
 
 TEST(Paths, PrepareDirectory) {
-    struct Case {
-        std::string in, out;
-    };
-    const Case cases[] = {
-        {"C:\\WORK\\", "C:\\WORK"}, {"C:\\WORK", "C:\\WORK"}, {"C:\\", "C:\\"}, {"C:", "C:\\"},
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\WORK\\", "C:\\WORK"}, {"C:\\WORK", "C:\\WORK"}, {"C:\\", "C:\\"}, {"C:", "C:\\"}, {"", ""},
         {"C:\\WORK\\\\", "C:\\WORK\\"},  // only one backslash is cut
-        {"", ""},
-        {"C:\\\x95\x5C", "C:\\\x95"},  // byte by byte, as the system dialog reads it
+        {"C:\\\x95\x5C", "C:\\\x95"},      // byte by byte, as the system dialog reads it
         {std::string(1022, 'a') + ":", std::string(1022, 'a') + ":\\"},  // fills 1025 bytes exactly
         {std::string(1023, 'a') + ":", std::string(1023, 'a') + ":"},    // no room for the backslash
     };
-    for (const Case &c : cases) {
-        std::string buffer = c.in + std::string(4, '\0');
+    for (const auto &c : cases) {
+        std::string buffer = c.first + std::string(4, '\0');
         paths::PrepareDirectory(&buffer[0]);
-        EXPECT_EQ(std::string(buffer.c_str()), c.out) << c.in.size();
+        EXPECT_EQ(std::string(buffer.c_str()), c.second) << c.first.size();
     }
     paths::PrepareDirectory(nullptr);
 }
 
-TEST(Paths, TypedPathChecks) {
-    struct Drive {
-        const char *path;
-        bool drive;
-    };
-    for (const Drive &d : std::vector<Drive>{{"C:\\WORK", true}, {"x:", true},
-                                             {"WORK", false}, {"\\WORK", false}, {"", false}, {"C", false},
-                                             {"\x95\x5C:", false}, {"CD:", false}})
-        EXPECT_EQ(paths::StartsWithDrive(d.path), d.drive) << d.path;
-    EXPECT_FALSE(paths::StartsWithDrive(nullptr));
-
-    struct Trim {
-        std::string in, out;
-    };
-    for (const Trim &t : std::vector<Trim>{{"C:\\WORK\\\\\\", "C:\\WORK"}, {"C:\\", "C:"}, {"C:\\WORK", "C:\\WORK"},
-                                           {"C:\\\x95\x5C", "C:\\\x95\x5C"},        // 表 keeps its second byte
-                                           {"C:\\\x83\x5C\\", "C:\\\x83\x5C"},      // ソ, then a separator
-                                           {"C:\\\x88\x9F\\", "C:\\\x88\x9F"},      // a second byte in the lead range
-                                           {"C:\\\x95", "C:\\\x95"}}) {              // a lone lead byte stays
-        std::string s = t.in;
+TEST(Paths, TypedPathChecksAndAnswerLength) {
+    for (const char *yes : {"C:\\WORK", "x:"})
+        EXPECT_TRUE(paths::StartsWithDrive(yes)) << yes;
+    for (const char *no : {"WORK", "\\WORK", "", "C", "\x95\x5C:", "CD:", static_cast<const char *>(nullptr)})
+        EXPECT_FALSE(paths::StartsWithDrive(no)) << (no ? no : "NULL");
+    const std::pair<std::string, std::string> trims[] = {
+        {"C:\\WORK\\\\\\", "C:\\WORK"}, {"C:\\", "C:"}, {"C:\\WORK", "C:\\WORK"},
+        {"C:\\\x95\x5C", "C:\\\x95\x5C"},    // 表 keeps its second byte
+        {"C:\\\x83\x5C\\", "C:\\\x83\x5C"},  // ソ, then a separator
+        {"C:\\\x88\x9F\\", "C:\\\x88\x9F"},  // a second byte in the lead range
+        {"C:\\\x95", "C:\\\x95"}};           // a lone lead byte stays
+    for (const auto &t : trims) {
+        std::string s = t.first;
         paths::TrimSeparators(&s[0]);
-        EXPECT_EQ(std::string(s.c_str()), t.out);
+        EXPECT_EQ(std::string(s.c_str()), t.second);
     }
+    const std::pair<std::string, size_t> answers[] = {{"C:\\WORK", 8}, {"C:\\", 3}, {"C:", 2}, {"", 0},
+                                                      {std::string(1023, 'a'), 1024}, {std::string(1024, 'a'), 0}};
+    for (const auto &c : answers)
+        EXPECT_EQ(paths::AnswerLength(c.first.c_str()), c.second) << c.first.size();
 }
 
-TEST(Paths, AnswerLength) {
-    struct Case {
-        std::string dir;
-        size_t length;
-    };
-    for (const Case &c : std::vector<Case>{{"C:\\WORK", 8}, {"C:\\", 3}, {"C:", 2}, {"", 0},
-                                           {std::string(1023, 'a'), 1024}, {std::string(1024, 'a'), 0}})
-        EXPECT_EQ(paths::AnswerLength(c.dir.c_str()), c.length) << c.dir.size();
-}
-
-// The levels a walk hands to its step, or where it stops.
-struct WalkResult {
-    paths::Walk walk;
-    std::vector<std::string> levels;
-};
-WalkResult WalkOf(const std::string &path, size_t size = paths::kBuffer, size_t failAt = 99) {
-    WalkResult r;
+// How a walk ends and the levels it hands to its step before.
+using Walked = std::pair<paths::Walk, std::vector<std::string>>;
+Walked WalkOf(const std::string &path, size_t size = paths::kBuffer, size_t failAt = 99) {
+    Walked r;
     std::vector<char> built(size);
-    r.walk = paths::WalkLevels(path.c_str(), built.data(), size, [&](const char *level) {
-        r.levels.push_back(level);
-        return r.levels.size() != failAt;
+    r.first = paths::WalkLevels(path.c_str(), built.data(), size, [&](const char *level) {
+        r.second.push_back(level);
+        return r.second.size() != failAt;
     });
     return r;
 }
@@ -85,44 +65,34 @@ WalkResult WalkOf(const std::string &path, size_t size = paths::kBuffer, size_t 
 TEST(Paths, WalkLevels) {
     using W = paths::Walk;
     using L = std::vector<std::string>;
-    const std::string longName(1100, 'n');
-    struct Case {
-        const char *name;
-        WalkResult got;
-        W walk;
-        L levels;
+    const std::string fits = "C:\\" + std::string(1021, 'n');
+    const std::pair<Walked, Walked> cases[] = {  // got, expected
+        {WalkOf("C:\\A\\B\\C"), {W::kDone, L{"C:\\A", "C:\\A\\B", "C:\\A\\B\\C"}}},
+        {WalkOf("C:\\A\\\\B\\"), {W::kDone, L{"C:\\A", "C:\\A\\B"}}},  // empty components skipped
+        {WalkOf("X:"), {W::kDone, L{}}},
+        // A second byte 0x5C never splits; a lone lead byte at the end stops.
+        {WalkOf("C:\\\x95\x5C\\\x83\x5C"), {W::kDone, L{"C:\\\x95\x5C", "C:\\\x95\x5C\\\x83\x5C"}}},
+        {WalkOf("C:\\A\\\x95"), {W::kIncomplete, L{"C:\\A"}}},
+        {WalkOf("C:\\A\\D:\\B"), {W::kDone, L{"C:\\A", "D:\\B"}}},  // a drive later restarts the path
+        {WalkOf("C:\\A\\B\\C", paths::kBuffer, 2), {W::kFailed, L{"C:\\A", "C:\\A\\B"}}},
+        {WalkOf("C:\\" + std::string(10000, 'n')), {W::kTooLong, L{}}},
+        {WalkOf(fits), {W::kDone, L{fits}}},  // the whole path fits exactly; one byte more does not
+        {WalkOf(fits + "n"), {W::kTooLong, L{}}},
+        {WalkOf("C:\\AB\\CD", 6), {W::kTooLong, L{"C:\\AB"}}},  // a small area
     };
-    const Case cases[] = {
-        {"each level", WalkOf("C:\\A\\B\\C"), W::kDone, L{"C:\\A", "C:\\A\\B", "C:\\A\\B\\C"}},
-        {"empty components skipped", WalkOf("C:\\A\\\\B\\"), W::kDone, L{"C:\\A", "C:\\A\\B"}},
-        {"a drive only", WalkOf("X:"), W::kDone, L{}},
-        {"second byte 0x5C never splits", WalkOf("C:\\\x95\x5C\\\x83\x5C"), W::kDone,
-         L{"C:\\\x95\x5C", "C:\\\x95\x5C\\\x83\x5C"}},
-        {"a drive later restarts the path", WalkOf("C:\\A\\D:\\B"), W::kDone, L{"C:\\A", "D:\\B"}},
-        {"a step that fails stops", WalkOf("C:\\A\\B\\C", paths::kBuffer, 2), W::kFailed, L{"C:\\A", "C:\\A\\B"}},
-        {"a lone lead byte at the end", WalkOf("C:\\A\\\x95"), W::kIncomplete, L{"C:\\A"}},
-        {"a component of any length", WalkOf("C:\\" + longName), W::kTooLong, L{}},
-        {"the whole path fits exactly", WalkOf("C:\\" + std::string(1021, 'n')), W::kDone,
-         L{"C:\\" + std::string(1021, 'n')}},
-        {"one byte more does not", WalkOf("C:\\" + std::string(1022, 'n')), W::kTooLong, L{}},
-        {"a small area", WalkOf("C:\\AB\\CD", 6), W::kTooLong, L{"C:\\AB"}},
-    };
-    for (const Case &c : cases) {
-        EXPECT_EQ(c.got.walk, c.walk) << c.name;
-        EXPECT_EQ(c.got.levels, c.levels) << c.name;
-    }
+    for (const auto &c : cases)
+        EXPECT_EQ(c.first, c.second) << (c.second.second.empty() ? "" : c.second.second.back().substr(0, 20));
 }
 
 TEST(Paths, HandleTextIsPointerSized) {
-    const ULONG_PTR big = ~ULONG_PTR{0};
-    for (ULONG_PTR v : {ULONG_PTR{0}, ULONG_PTR{7}, ULONG_PTR{4294967295u}, ULONG_PTR{0x12345678} << (sizeof(void *) > 4 ? 16 : 0), big}) {
+    const ULONG_PTR big = ~ULONG_PTR{0}, wide = ULONG_PTR{0x12345678} << (sizeof(void *) > 4 ? 16 : 0);
+    for (ULONG_PTR v : {ULONG_PTR{0}, ULONG_PTR{7}, ULONG_PTR{4294967295u}, wide, big}) {
         char text[24];
         paths::FormatHandle(v, text);
         EXPECT_EQ(paths::ParseHandle(text), v) << text;
     }
-    for (const char *bad : {"", "12a", "-5", " 5", "99999999999999999999999"})
-        EXPECT_EQ(paths::ParseHandle(bad), 0u) << bad;
-    EXPECT_EQ(paths::ParseHandle(nullptr), 0u);
+    for (const char *bad : {"", "12a", "-5", " 5", "99999999999999999999999", static_cast<const char *>(nullptr)})
+        EXPECT_EQ(paths::ParseHandle(bad), 0u) << (bad ? bad : "NULL");
     char text[24];
     paths::FormatHandle(1234567890, text);
     EXPECT_STREQ(text, "1234567890");

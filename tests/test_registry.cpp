@@ -5,251 +5,182 @@
 #include <cstring>
 #include <functional>
 #include <string>
-#include <vector>
 
-#include "rezore32.h"
 #include "tests/support.h"
 
 namespace {
 
 const char kApp[] = "Rezore32Tests";
-const char kAppPath[] = "Software\\NEB Corporation\\Rezore32Tests";
-
-std::string SectionPath(const char *section) { return std::string(kAppPath) + "\\" + section; }
+const std::string kAppPath = "Software\\NEB Corporation\\Rezore32Tests", kMain = kAppPath + "\\Main";
 
 class Registry : public ::testing::Test {
 protected:
-    void SetUp() override { Clean(); }
-    void TearDown() override { Clean(); }
-    static void Clean() {
-        WriteNEBRegString("Main", nullptr, nullptr, kApp);
-        WriteNEBRegString("Other", nullptr, nullptr, kApp);
-        RegDeleteKeyA(HKEY_CURRENT_USER, kAppPath);
+    void SetUp() override { TearDown(); }
+    void TearDown() override {
+        for (const char *section : {"Main", "Other"})
+            WriteNEBRegString(section, nullptr, nullptr, kApp);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kAppPath.c_str());
     }
-
-    // The raw value: its type and bytes; false when missing.
-    static bool Raw(const char *section, const char *name, DWORD *type, std::vector<BYTE> *data) {
+    static bool KeyExists(const std::string &path) {
         HKEY key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return false;
-        DWORD size = 0;
-        LONG status = RegQueryValueExA(key, name, nullptr, type, nullptr, &size);
-        if (status == ERROR_SUCCESS) {
-            data->resize(size);
-            status = RegQueryValueExA(key, name, nullptr, type, data->data(), &size);
-        }
-        RegCloseKey(key);
-        return status == ERROR_SUCCESS;
+        return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS && !RegCloseKey(key);
     }
-
-    static void SetRaw(const char *section, const char *name, DWORD type, const void *data, DWORD size) {
+    // The raw value's type and size in Main; REG_NONE when missing.
+    static std::pair<DWORD, DWORD> Raw(const char *name) {
+        DWORD type = REG_NONE, size = 0;
+        RegGetValueA(HKEY_CURRENT_USER, kMain.c_str(), name, RRF_RT_ANY, &type, nullptr, &size);
+        return {type, size};
+    }
+    static void SetRaw(const char *name, DWORD type, const void *data, DWORD size) {
         HKEY key;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr, 0, KEY_WRITE,
-                                  nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kMain.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), 0);
         RegSetValueExA(key, name, 0, type, static_cast<const BYTE *>(data), size);
         RegCloseKey(key);
     }
-
-    static bool KeyExists(const std::string &path) {
-        HKEY key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return false;
-        RegCloseKey(key);
-        return true;
-    }
-
-    // GetNEBRegString into a guarded buffer of `size` bytes.
+    // GetNEBRegString of section Main into a guarded buffer of `size` bytes.
     static int Read(const char *name, DWORD size, std::string *out, const char *def = "dflt") {
-        std::vector<char> buffer(size + 8, '\x5A');
-        int result = GetNEBRegString("Main", name, def, buffer.data(), size, kApp);
-        for (size_t i = size; i < buffer.size(); ++i)
-            EXPECT_EQ(buffer[i], '\x5A') << "byte " << i << " past a buffer of " << size;
-        *out = size ? std::string(buffer.data()) : std::string();
+        rzt::Guarded buffer(size);
+        const int result = GetNEBRegString("Main", name, def, buffer.data(), size, kApp);
+        EXPECT_TRUE(buffer.GuardsIntact()) << name << " into " << size << " bytes";
+        *out = size ? buffer.text() : std::string();
         return result;
     }
 };
 
-TEST_F(Registry, StringRoundTripIsStoredAsRegSz) {
-    const char text[] = "\x93\xFA\x96\x7B\x8C\xEA and more";  // 日本語 and more
-    ASSERT_TRUE(WriteNEBRegString("Main", "Title", text, kApp));
-    DWORD type = 0;
-    std::vector<BYTE> raw;
-    ASSERT_TRUE(Raw("Main", "Title", &type, &raw));
-    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(raw.size(), strlen(text) + 1) << "the terminating zero is stored";
+// Stored as REG_SZ with its zero and read whole whatever its length; a
+// string needs its length + 1 bytes.  Texts the system cannot keep as they
+// are (a lone lead byte, a lead byte before a quote or a comma) come back as
+// the system made them: the result then only has to agree with the buffer.
+TEST_F(Registry, StringsRoundTrip) {
+    const std::pair<std::string, bool> texts[] = {
+        {"\x93\xFA\x96\x7B\x8C\xEA and more", true}, {std::string(511, 'q'), true}, {std::string(512, 'q'), true},
+        {std::string(10000, 'q'), true}, {"\x83\x5C", true}, {"C:\\\x83\x5C\\\x83\x7C", true}, {"a\x82", false},
+        {"\x81\x22\x81\x2C", false}};
     std::string out;
-    EXPECT_EQ(Read("Title", 64, &out), static_cast<int>(strlen(text)));
-    EXPECT_EQ(out, text);
-}
-
-TEST_F(Registry, DefaultsAndBufferSizes) {
-    std::string out;
-    // Missing key, then missing value: the default and 0.
-    EXPECT_EQ(Read("Title", 64, &out), 0);
-    EXPECT_EQ(out, "dflt");
-    EXPECT_FALSE(KeyExists(SectionPath("Main"))) << "reading never creates keys";
-    ASSERT_TRUE(WriteNEBRegString("Main", "Other", "x", kApp));
-    EXPECT_EQ(Read("Title", 64, &out), 0);
-    EXPECT_EQ(out, "dflt");
-    // A stored empty string gives the default.
-    ASSERT_TRUE(WriteNEBRegString("Main", "Title", "", kApp));
-    EXPECT_EQ(Read("Title", 64, &out), 0);
-    EXPECT_EQ(out, "dflt");
-    // A string needs its length + 1 bytes.
-    ASSERT_TRUE(WriteNEBRegString("Main", "Title", "abcde", kApp));
-    EXPECT_EQ(Read("Title", 5, &out), 0);
-    EXPECT_EQ(out, "");
-    EXPECT_EQ(Read("Title", 6, &out), 5);
-    EXPECT_EQ(out, "abcde");
-    // A default longer than the buffer is not copied; size 0 writes nothing.
-    EXPECT_EQ(Read("Missing", 4, &out, "toolong"), 0);
-    EXPECT_EQ(out, "");
-    EXPECT_EQ(Read("Missing", 8, &out, "toolong"), 0);
-    EXPECT_EQ(out, "toolong");
-    EXPECT_EQ(Read("Missing", 0, &out), 0);
-    EXPECT_EQ(Read("Missing", 8, &out, nullptr), 0);
-    EXPECT_EQ(out, "");
-}
-
-TEST_F(Registry, LongStringsAreReadWhole) {
-    for (size_t length : {511u, 512u, 4000u}) {
-        const std::string text(length, 'q');
-        ASSERT_TRUE(WriteNEBRegString("Main", "Long", text.c_str(), kApp));
-        std::string out;
-        EXPECT_EQ(Read("Long", static_cast<DWORD>(length + 1), &out), static_cast<int>(length));
-        EXPECT_EQ(out, text);
-        EXPECT_EQ(Read("Long", static_cast<DWORD>(length), &out), 0);
+    for (const auto &t : texts) {
+        const DWORD n = static_cast<DWORD>(t.first.size());
+        ASSERT_TRUE(WriteNEBRegString("Main", "Text", t.first.c_str(), kApp));
+        if (!t.second) {
+            const int length = Read("Text", 64, &out);
+            EXPECT_EQ(length, static_cast<int>(out.size())) << t.first;
+            continue;
+        }
+        EXPECT_EQ(Raw("Text"), std::make_pair(DWORD{REG_SZ}, n + 1)) << "the terminating zero is stored";
+        EXPECT_EQ(Read("Text", n + 1, &out), static_cast<int>(n));
+        EXPECT_EQ(out, t.first);
+        EXPECT_EQ(Read("Text", n, &out), 0);
         EXPECT_EQ(out, "");
     }
+    ASSERT_TRUE(WriteNEBRegString("Main", "Text", "", kApp));
+    EXPECT_EQ(Read("Text", 64, &out), 0);
+    EXPECT_EQ(out, "dflt") << "an empty string";
+    EXPECT_TRUE(WriteNEBRegString("Main", "Text", nullptr, kApp));
+    EXPECT_FALSE(WriteNEBRegString("Main", "Text", nullptr, kApp)) << "the value is gone already";
+    EXPECT_EQ(Raw("Text").first, static_cast<DWORD>(REG_NONE));
 }
 
-TEST_F(Registry, OtherTypesAreNotStrings) {
-    const DWORD five = 5, zeroLowByte = 0x100;
-    SetRaw("Main", "Five", REG_DWORD, &five, 4);
-    SetRaw("Main", "Shifted", REG_DWORD, &zeroLowByte, 4);
+TEST_F(Registry, DefaultsAndOtherTypes) {
     std::string out;
-    EXPECT_EQ(Read("Five", 64, &out), 0);
-    EXPECT_EQ(out, "") << "data that begins with a nonzero byte is not the default";
-    EXPECT_EQ(Read("Shifted", 64, &out), 0);
-    EXPECT_EQ(out, "dflt");
-    // A string stored without its zero still reads as that string.
-    SetRaw("Main", "Bare", REG_SZ, "abc", 3);
-    EXPECT_EQ(Read("Bare", 64, &out), 3);
-    EXPECT_EQ(out, "abc");
-}
-
-TEST_F(Registry, IntegersRoundTrip) {
-    for (int value : {0, 1, -1, 123456, -2147483647 - 1, 2147483647}) {
+    EXPECT_EQ(Read("Title", 64, &out), 0);
+    EXPECT_EQ(out, "dflt") << "no key";
+    EXPECT_FALSE(KeyExists(kMain)) << "reading never creates keys";
+    const DWORD five = 5, zeroLowByte = 0x100;
+    SetRaw("Five", REG_DWORD, &five, 4);
+    SetRaw("Shifted", REG_DWORD, &zeroLowByte, 4);
+    SetRaw("Bare", REG_SZ, "abc", 3);  // stored without its zero
+    const std::string big(10000, 'd');
+    struct { const char *name, *def; DWORD size; int result; const char *out; } const cases[] = {
+        {"Title", "toolong", 7, 0, ""},  // a default needs its zero too
+        {"Title", "toolong", 8, 0, "toolong"}, {"Title", nullptr, 8, 0, ""}, {"Title", "", 1, 0, ""},
+        {"Title", "dflt", 0, 0, ""}, {"Title", big.c_str(), 10000, 0, ""}, {"Title", big.c_str(), 10001, 0, big.c_str()},
+        {"Title", "a\x82", 3, 0, "a\x82"}, {"Title", "\x83\x5C\x83\x7C", 5, 0, "\x83\x5C\x83\x7C"},
+        {"Five", "dflt", 64, 0, ""},         // other data beginning with a nonzero byte
+        {"Shifted", "dflt", 64, 0, "dflt"},  // ... or with a zero byte
+        {"Bare", "dflt", 64, 3, "abc"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(Read(c.name, c.size, &out, c.def), c.result) << c.name << ' ' << c.size;
+        EXPECT_EQ(out, c.out) << c.name << ' ' << c.size;
+    }
+    EXPECT_EQ(GetNEBRegString("Main", "Title", "d", nullptr, 16, kApp), 0);
+    for (int value : {0, -1, 123456, -2147483647 - 1, 2147483647}) {
         ASSERT_TRUE(WriteNEBRegInt("Main", "Count", value, kApp));
         EXPECT_EQ(GetNEBRegInt("Main", "Count", 77, kApp), value);
     }
-    DWORD type = 0;
-    std::vector<BYTE> raw;
-    ASSERT_TRUE(Raw("Main", "Count", &type, &raw));
-    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(raw.size(), 4u);
-    EXPECT_EQ(GetNEBRegInt("Main", "Missing", -9, kApp), -9);
-    EXPECT_EQ(GetNEBRegInt("Nowhere", "Count", 42, kApp), 42);
-    ASSERT_TRUE(WriteNEBRegString("Main", "Text", "12", kApp));
-    EXPECT_EQ(GetNEBRegInt("Main", "Text", 42, kApp), 42) << "a string is not an integer";
-    const BYTE four[4] = {1, 0, 0, 0};
-    SetRaw("Main", "Binary", REG_BINARY, four, 4);
-    EXPECT_EQ(GetNEBRegInt("Main", "Binary", 42, kApp), 42);
+    EXPECT_EQ(Raw("Count"), std::make_pair(DWORD{REG_DWORD}, DWORD{4}));
     const BYTE eight[8] = {1, 2, 3, 4, 5, 6, 7, 8};
-    SetRaw("Main", "Big", REG_BINARY, eight, 8);
-    EXPECT_EQ(GetNEBRegInt("Main", "Big", 42, kApp), 42);
+    SetRaw("Four", REG_BINARY, eight, 4);
+    SetRaw("Eight", REG_BINARY, eight, 8);
+    for (const char *other : {"Missing", "Bare", "Four", "Eight"})
+        EXPECT_EQ(GetNEBRegInt("Main", other, 42, kApp), 42) << other;
+    EXPECT_EQ(GetNEBRegInt("Nowhere", "Count", 42, kApp), 42);
 }
 
-TEST_F(Registry, DeletingValuesAndSections) {
-    ASSERT_TRUE(WriteNEBRegString("Main", "A", "1", kApp));
-    ASSERT_TRUE(WriteNEBRegString("Main", "B", "2", kApp));
+// Sections go whole, subkeys included.  Odd section, value and application
+// names: what could be written can be read back, what could not gives the
+// default.  A NULL value name is the key's unnamed value; key names are at
+// most 255 characters; an empty section name is no section to delete.
+TEST_F(Registry, SectionsAndOddNames) {
     ASSERT_TRUE(WriteNEBRegString("Other", "C", "3", kApp));
-    EXPECT_TRUE(WriteNEBRegString("Main", "A", nullptr, kApp));
-    std::string out;
-    EXPECT_EQ(Read("A", 8, &out), 0);
-    EXPECT_EQ(Read("B", 8, &out), 1);
-    EXPECT_FALSE(WriteNEBRegString("Main", "A", nullptr, kApp)) << "the value is gone already";
-    // A section goes whole, subkeys included; its neighbours stay.
-    HKEY sub;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (SectionPath("Main") + "\\Sub").c_str(), 0, nullptr, 0,
-                              KEY_WRITE, nullptr, &sub, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(sub);
+    ASSERT_TRUE(WriteNEBRegString("Main\\Sub", "D", "4", kApp));
     EXPECT_TRUE(WriteNEBRegString("Main", nullptr, nullptr, kApp));
-    EXPECT_FALSE(KeyExists(SectionPath("Main")));
-    EXPECT_TRUE(KeyExists(SectionPath("Other")));
+    EXPECT_FALSE(KeyExists(kMain));
     EXPECT_FALSE(WriteNEBRegString("Main", nullptr, nullptr, kApp));
-}
-
-TEST_F(Registry, BadArguments) {
-    std::string out;
-    char buffer[16] = "x";
-    EXPECT_EQ(GetNEBRegString(nullptr, "n", "d", buffer, sizeof(buffer), kApp), 0);
-    EXPECT_STREQ(buffer, "d");
-    EXPECT_EQ(GetNEBRegString("Main", "n", "d", buffer, sizeof(buffer), nullptr), 0);
-    EXPECT_EQ(GetNEBRegString("Main", "n", "d", nullptr, 16, kApp), 0);
-    EXPECT_EQ(GetNEBRegInt(nullptr, "n", 3, kApp), 3);
-    EXPECT_FALSE(WriteNEBRegString("Main", "n", "v", nullptr));
-    EXPECT_FALSE(WriteNEBRegString(nullptr, "n", "v", kApp));
-    EXPECT_FALSE(WriteNEBRegInt("Main", "n", 1, nullptr));
-    // A path far longer than any the registry takes: a clean failure.
-    const std::string huge(10000, 's');
-    EXPECT_FALSE(WriteNEBRegInt(huge.c_str(), "n", 1, kApp));
-    EXPECT_EQ(GetNEBRegInt(huge.c_str(), "n", 8, kApp), 8);
-    EXPECT_EQ(GetNEBRegString(huge.c_str(), "n", "d", buffer, sizeof(buffer), kApp), 0);
-    EXPECT_STREQ(buffer, "d");
+    const std::string big(10000, 'n');
+    // Whether writing works with the text as the section or the application.
+    const std::pair<const char *, BOOL> cases[] = {
+        {nullptr, FALSE}, {"", TRUE}, {big.c_str(), FALSE}, {"a\x82", TRUE}, {"\x83\x5C", TRUE}, {"\x83\x7C", TRUE},
+        {"\x81\x22", TRUE}, {"\x81\x2C", TRUE}};
+    for (const auto &c : cases) {
+        const char *text = c.first;
+        SCOPED_TRACE(text ? std::string(text).substr(0, 8) : "NULL");
+        rzt::Guarded buffer(2);
+        EXPECT_EQ(WriteNEBRegString(text, "s", "v", kApp), c.second);
+        EXPECT_EQ(GetNEBRegString(text, "s", "d", buffer.data(), 2, kApp), c.second);
+        EXPECT_EQ(buffer.text(), c.second ? "v" : "d");
+        EXPECT_TRUE(buffer.GuardsIntact());
+        EXPECT_EQ(WriteNEBRegString(text, nullptr, nullptr, kApp), c.second && *text);
+        EXPECT_TRUE(WriteNEBRegInt("Main", text, 7, kApp)) << "any value name";
+        EXPECT_EQ(GetNEBRegInt("Main", text, -1, kApp), 7);
+        EXPECT_EQ(WriteNEBRegInt("Main", "n", 6, text), c.second);
+        EXPECT_EQ(GetNEBRegInt("Main", "n", -1, text), c.second ? 6 : -1);
+        EXPECT_EQ(WriteNEBRegString("Main", nullptr, nullptr, text), c.second);
+        if (c.second && *text)
+            RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\NEB Corporation\\" + std::string(text)).c_str());
+    }
+    EXPECT_TRUE(KeyExists(kAppPath + "\\Other")) << "a neighbour stays";
 }
 
 // An allocation failure inside the exports that build strings is a failure
-// result, never an exception leaving the DLL.  The DLL's next malloc fails;
+// result, never an exception leaving the DLL: the DLL's next malloc fails,
 // the ones after it (the exception's own) succeed.
 int g_failingMallocs = 0;
 void *__cdecl FailingMalloc(size_t size) {
-    if (g_failingMallocs > 0) {
-        --g_failingMallocs;
-        return nullptr;
-    }
-    return malloc(size);
+    return g_failingMallocs > 0 && g_failingMallocs-- ? nullptr : malloc(size);
 }
 
 TEST_F(Registry, OutOfMemoryIsAFailureResult) {
     const HMODULE dll = GetModuleHandleA("REZORE32.DLL");
     ASSERT_TRUE(WriteNEBRegInt("Main", "a", 1, kApp));
-    struct Case {
-        const char *what;
-        std::function<bool()> failsCleanly;
-    };
     char buffer[HLPFILE_BUFFER];
-    auto emptied = [&buffer](std::function<void()> call) {
-        memset(buffer, 'x', sizeof(buffer));
-        call();
-        return buffer[0] == '\0';
-    };
-    const Case cases[] = {
-        {"GetNEBRegString", [&] {
-             return emptied([&] { EXPECT_EQ(GetNEBRegString("Main", "a", "fallback", buffer, 64, kApp), 0); });
-         }},
-        {"GetNEBRegInt", [] { return GetNEBRegInt("Main", "a", 42, kApp) == 42; }},
-        {"WriteNEBRegString deleting a section", [] { return WriteNEBRegString("Main", nullptr, nullptr, kApp) == FALSE; }},
+    const std::pair<const char *, std::function<bool()>> cases[] = {
+        {"GetNEBRegString", [&] { return GetNEBRegString("Main", "a", "x", buffer, 64, kApp) == 0 && !*buffer; }},
+        {"deleting a section", [] { return WriteNEBRegString("Main", nullptr, nullptr, kApp) == FALSE; }},
         {"GetNEBAPLDLLVersion", [] { return GetNEBAPLDLLVersion() == 0; }},
-        {"GetIniFileName", [&] { return emptied([&] { GetIniFileName(dll, buffer); }); }},
-        {"GetHlpFileName", [&] { return emptied([&] { GetHlpFileName(dll, buffer); }); }},
+        {"GetIniFileName", [&] { return GetIniFileName(dll, buffer), !*buffer; }},
+        {"GetHlpFileName", [&] { return GetHlpFileName(dll, buffer), !*buffer; }},
     };
-    for (const Case &k : cases) {
-        bool clean = false;
-        {
-            rzt::ImportPatch patch(dll, "msvcrt.dll", "malloc", reinterpret_cast<void *>(FailingMalloc));
-            ASSERT_TRUE(patch.ok());
-            g_failingMallocs = 1;
-            try {
-                clean = k.failsCleanly();
-            } catch (...) {
-                ADD_FAILURE() << k.what << ": an exception left the export";
-            }
+    for (const auto &k : cases) {
+        memset(buffer, 'x', sizeof(buffer));
+        rzt::ImportPatch patch(dll, "msvcrt.dll", "malloc", reinterpret_cast<void *>(FailingMalloc));
+        ASSERT_TRUE(patch.ok());
+        g_failingMallocs = 1;
+        try {
+            EXPECT_TRUE(k.second()) << k.first;
+        } catch (...) {
+            ADD_FAILURE() << k.first << ": an exception left the export";
         }
-        EXPECT_TRUE(clean) << k.what;
-        EXPECT_EQ(g_failingMallocs, 0) << k.what << " allocates";
+        EXPECT_EQ(g_failingMallocs, 0) << k.first << " allocates";
     }
     EXPECT_EQ(GetNEBRegInt("Main", "a", 0, kApp), 1) << "memory back: the section is still there";
     EXPECT_GT(GetNEBAPLDLLVersion(), 0);

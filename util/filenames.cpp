@@ -1,5 +1,7 @@
 #include "util/filenames.h"
 
+#include <mbctype.h>
+
 #include <cstring>
 
 namespace rz {
@@ -23,8 +25,15 @@ Text ModuleFileName(HINSTANCE instance) {
 }
 
 const char *FileNamePart(const char *path) {
-    const char *slash = strrchr(path, '\\');
-    return slash ? slash + 1 : path;
+    // Walk from the start, so that a second byte 0x5C is known for what it is.
+    const char *start = path;
+    for (const char *p = path; *p; ++p) {
+        if (_ismbblead(static_cast<unsigned char>(*p)) && p[1])
+            ++p;
+        else if (*p == '\\')
+            start = p + 1;
+    }
+    return start;
 }
 
 size_t BaseNameLength(const char *fileName, bool *found) {

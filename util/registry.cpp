@@ -41,23 +41,17 @@ bool CreateBelow(HKEY parent, LPCSTR name, Key &key) {
                            &disposition) == ERROR_SUCCESS;
 }
 
-// Whether a section key could be opened; running out of memory is a failure
-// of its own, which callers report instead of falling back to a default.
-enum class Opened { kYes, kNo, kOutOfMemory };
-
-// Opens the section key for reading; the path is built without a length
-// limit of its own (the registry refuses names that are too long).
-Opened OpenSection(LPCSTR application, LPCSTR section, Key &key) {
+// Opens the section key for reading, level by level as writing creates it:
+// a name is never read together with the separator after it (a name ending
+// in a lone lead byte would take the '\\' as its second byte).
+bool OpenSection(LPCSTR application, LPCSTR section, Key &key) {
     if (!application || !section)
-        return Opened::kNo;
-    rz::Text path;
-    path.Append(kSoftware).Append('\\').Append(kCompany).Append('\\');
-    path.Append(application).Append('\\').Append(section);
-    if (!path.ok())
-        return Opened::kOutOfMemory;
-    return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, key.out()) == ERROR_SUCCESS
-               ? Opened::kYes
-               : Opened::kNo;
+        return false;
+    Key software, company, app;
+    return RegOpenKeyExA(HKEY_CURRENT_USER, kSoftware, 0, KEY_QUERY_VALUE, software.out()) == ERROR_SUCCESS &&
+           RegOpenKeyExA(software.get(), kCompany, 0, KEY_QUERY_VALUE, company.out()) == ERROR_SUCCESS &&
+           RegOpenKeyExA(company.get(), application, 0, KEY_QUERY_VALUE, app.out()) == ERROR_SUCCESS &&
+           RegOpenKeyExA(app.get(), section, 0, KEY_QUERY_VALUE, key.out()) == ERROR_SUCCESS;
 }
 
 // Opens Software (never creates it), then creates or opens the company and
@@ -124,8 +118,7 @@ int ReadString(LPCSTR section, LPCSTR name, LPCSTR defaultText, LPSTR buffer, DW
     rz::Text value;
     DWORD type = REG_NONE;
     Key key;
-    const Opened opened = OpenSection(application, section, key);
-    if (opened == Opened::kOutOfMemory || (opened == Opened::kYes && !ReadValue(key.get(), name, &type, value)))
+    if (OpenSection(application, section, key) && !ReadValue(key.get(), name, &type, value))
         return 0;  // a failure, not the default
     key.Close();
 
@@ -148,7 +141,7 @@ int ReadString(LPCSTR section, LPCSTR name, LPCSTR defaultText, LPSTR buffer, DW
 
 int ReadInt(LPCSTR section, LPCSTR name, int defaultValue, LPCSTR application) {
     Key key;
-    if (OpenSection(application, section, key) != Opened::kYes)
+    if (!OpenSection(application, section, key))
         return defaultValue;
     DWORD stored = 0, type = REG_NONE, size = sizeof(stored);
     LONG status = RegQueryValueExA(key.get(), name, nullptr, &type, reinterpret_cast<BYTE *>(&stored), &size);
@@ -161,8 +154,8 @@ BOOL WriteString(LPCSTR section, LPCSTR name, LPCSTR text, LPCSTR application) {
     Key app;
     if (!section || !OpenApplication(application, app))
         return FALSE;
-    if (!name)
-        return DeleteTree(app.get(), section) == ERROR_SUCCESS;
+    if (!name)  // an empty section name would name the application key itself
+        return *section && DeleteTree(app.get(), section) == ERROR_SUCCESS;
     Key sectionKey;
     if (!CreateBelow(app.get(), section, sectionKey))
         return FALSE;
