@@ -1,10 +1,15 @@
-// Benchmark, not a test: how much processor time a held spin button costs
-// and when its steps come, and what a spin, calendar, meter, indicator and
-// folder paint costs next to comctl32's nearest control of the same size.
+// Benchmark, not a test: what a spin, meter, indicator, folder and calendar
+// paint costs next to comctl32's nearest control of the same size, side by
+// side in one process, and how much processor time a held spin button costs
+// and when its steps come.  Prints the details, then one report table.
+//   rezore32_bench [--quick]   (--quick: few repaints, to see that it runs)
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "tests/support.h"
@@ -12,6 +17,9 @@
 namespace {
 
 using rzt::Pump;
+
+constexpr int kRounds = 5;  // alternating rounds of each pair
+int g_scale = 1;            // repaints a round = count / g_scale
 
 std::vector<DWORD> g_steps;
 
@@ -30,6 +38,51 @@ double Now() {
     return t.QuadPart * 1000.0 / freq.QuadPart;
 }
 
+double ThreadMs() {
+    FILETIME c, e, k, u;
+    GetThreadTimes(GetCurrentThread(), &c, &e, &k, &u);
+    return Ms(k) + Ms(u);
+}
+
+HWND Child(const char *cls, const char *text, DWORD style, int x, int y, int w, int h, HWND parent) {
+    return CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr, nullptr,
+                           nullptr);
+}
+
+void InitCommon(DWORD classes) {
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), classes};
+    InitCommonControlsEx(&icc);
+}
+
+// ------------------------------------------------------------ the report
+// One side-by-side comparison: microseconds a full repaint takes, ours and
+// comctl32's, and the cost ratio of each round.
+struct Row {
+    std::string what, size;
+    double ours = 0, theirs = 0;  // microseconds a repaint
+    double low = 0, high = 0;     // the rounds' smallest and largest ratio
+};
+
+struct Hold {
+    unsigned steps = 0;
+    double wall = 0, cpu = 0, worst = 0;  // ms; worst deviation of a step interval
+};
+
+std::vector<Row> g_rows;
+Hold g_hold;
+
+void Report() {
+    printf("\n| comparison | size | REZORE32 | comctl32 | cost ratio (rounds) |\n");
+    printf("|---|---|---|---|---|\n");
+    for (const Row &r : g_rows)
+        printf("| %s | %s | %.1f us | %.1f us | %.2f (%.2f-%.2f) |\n", r.what.c_str(), r.size.c_str(), r.ours,
+               r.theirs, r.ours / r.theirs, r.low, r.high);
+    printf("| `NbSpin!+` held for 2 s: %u steps, intervals within %+.0f ms | 20 x 40 | %.1f ms processor time in "
+           "%.0f ms | | %.2f %% of one core |\n",
+           g_hold.steps, g_hold.worst, g_hold.cpu, g_hold.wall, 100.0 * g_hold.cpu / g_hold.wall);
+}
+
+// ---------------------------------------------------------- the held spin
 void MouseButton(DWORD flags) {
     INPUT in = {};
     in.type = INPUT_MOUSE;
@@ -52,38 +105,33 @@ void BenchHold(HWND parent) {
     SendMessageA(spin, SPIN_SETRANGE, 0, MAKELONG(0, 60000));
     SetCursorPos(60, 58);  // upper half of the spin
     Pump(300);             // let the window system settle the pointer first
-    FILETIME c, e, k0, u0, k1, u1;
-    GetThreadTimes(GetCurrentThread(), &c, &e, &k0, &u0);
-    const double start = Now();
+    const double cpu0 = ThreadMs(), start = Now();
     HANDLE thread = CreateThread(nullptr, 0, HoldTwoSeconds, nullptr, 0, nullptr);
     while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0)
         Pump();
     Pump();
-    const double wall = Now() - start;
-    GetThreadTimes(GetCurrentThread(), &c, &e, &k1, &u1);
+    g_hold.wall = Now() - start;
+    g_hold.cpu = ThreadMs() - cpu0;
     CloseHandle(thread);
-    const double cpu = Ms(k1) - Ms(k0) + Ms(u1) - Ms(u0);
-    printf("hold: %u steps in %.0f ms; processor time %.1f ms (%.2f %% of one core over the run)\n",
-           static_cast<unsigned>(g_steps.size()), wall, cpu, 100.0 * cpu / wall);
+    DestroyWindow(spin);
+    g_hold.steps = static_cast<unsigned>(g_steps.size());
+    printf("hold: %u steps in %.0f ms; processor time %.1f ms\n", g_hold.steps, g_hold.wall, g_hold.cpu);
     if (g_steps.empty()) {
         printf("hold: no steps; the injected press did not reach the spin\n");
-        DestroyWindow(spin);
         return;
     }
     printf("hold: step times (ms from the first):");
     for (DWORD t : g_steps)
         printf(" %lu", static_cast<unsigned long>(t - g_steps.front()));
     printf("\n");
-    double worst = 0;
     for (size_t i = 1; i < g_steps.size(); ++i) {
         const double expected = i == 1 ? 375.0 : 75.0;
         const double off = static_cast<double>(g_steps[i] - g_steps[i - 1]) - expected;
-        worst = off * off > worst * worst ? off : worst;
+        g_hold.worst = off * off > g_hold.worst * g_hold.worst ? off : g_hold.worst;
     }
-    printf("hold: largest deviation of a step interval: %+.0f ms\n", worst);
-    DestroyWindow(spin);
 }
 
+// -------------------------------------------------------------- repaints
 double TimeRepaints(HWND hwnd, int count) {
     const double start = Now();
     for (int i = 0; i < count; ++i)
@@ -92,110 +140,77 @@ double TimeRepaints(HWND hwnd, int count) {
     return Now() - start;
 }
 
-// Milliseconds a full repaint of each window takes, measured in alternating
-// rounds after a warm-up.
-struct RepaintCost {
-    double ours, theirs;
-    int repaints;
-};
-
-RepaintCost CompareRepaints(HWND ours, HWND theirs, int rounds, int count) {
-    TimeRepaints(ours, count / 8);
-    TimeRepaints(theirs, count / 8);
-    RepaintCost cost = {0, 0, rounds * count};
-    for (int r = 0; r < rounds; ++r) {
-        cost.ours += TimeRepaints(ours, count);
-        cost.theirs += TimeRepaints(theirs, count);
+// Full repaints of each window in alternating rounds after a warm-up; adds
+// the row to the report and destroys both windows.
+void Compare(const std::string &what, HWND ours, HWND theirs, int count) {
+    count = std::max(count / g_scale, 1);
+    Pump();
+    TimeRepaints(ours, std::max(count / 8, 1));
+    TimeRepaints(theirs, std::max(count / 8, 1));
+    RECT r;
+    GetClientRect(ours, &r);
+    Row row;
+    row.what = what;
+    row.size = std::to_string(r.right) + " x " + std::to_string(r.bottom);
+    for (int i = 0; i < kRounds; ++i) {
+        const double a = TimeRepaints(ours, count), b = TimeRepaints(theirs, count);
+        row.ours += a;
+        row.theirs += b;
+        const double ratio = a / b;
+        row.low = i == 0 ? ratio : std::min(row.low, ratio);
+        row.high = i == 0 ? ratio : std::max(row.high, ratio);
     }
-    return cost;
+    row.ours *= 1000.0 / (kRounds * count);
+    row.theirs *= 1000.0 / (kRounds * count);
+    printf("%s: %.1f us against %.1f us a repaint (%d each), cost ratio %.2f\n", what.c_str(), row.ours, row.theirs,
+           kRounds * count, row.ours / row.theirs);
+    g_rows.push_back(row);
+    DestroyWindow(ours);
+    DestroyWindow(theirs);
 }
 
-void BenchPaint(HWND parent) {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&icc);
-    HWND spin = CreateWindowExA(0, REZORE32_SPINCLASS, "", WS_CHILD | WS_VISIBLE, 10, 60, 20, 40, parent, nullptr,
-                                nullptr, nullptr);
-    HWND updown = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, 40, 60, 20, 40, parent, nullptr,
-                                  nullptr, nullptr);
-    Pump();
-    const RepaintCost c = CompareRepaints(spin, updown, 5, 400);
-    printf("paint: NbSpin!+ %.1f us, msctls_updown32 %.1f us a repaint (%d each, 20 x 40)\n",
-           1000 * c.ours / c.repaints, 1000 * c.theirs / c.repaints, c.repaints);
-    printf("paint: cost ratio spin / up-down = %.2f\n", c.ours / c.theirs);
-    DestroyWindow(spin);
-    DestroyWindow(updown);
+void BenchSpin(HWND parent) {
+    InitCommon(ICC_UPDOWN_CLASS);
+    Compare("`NbSpin!+` / `msctls_updown32`", Child(REZORE32_SPINCLASS, "", 0, 10, 60, 20, 40, parent),
+            Child(UPDOWN_CLASSA, "", 0, 40, 60, 20, 40, parent), 400);
 }
 
-// Full repaints of a calendar against comctl32's month calendar of the same
-// size, side by side in this process.
-void BenchCalendar(HWND parent) {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_DATE_CLASSES};
-    InitCommonControlsEx(&icc);
-    const int w = 230, h = 180;
-    HWND calendar = CreateWindowExA(0, REZORE32_CALENDARCLASS, "19960315", WS_CHILD | WS_VISIBLE | CLNDRS_JAPANESE |
-                                    CLNDRS_SHOWMARKS, 10, 60, w, h, parent, nullptr, nullptr, nullptr);
-    HWND monthcal = CreateWindowExA(0, MONTHCAL_CLASSA, "", WS_CHILD | WS_VISIBLE, 250, 60, w, h, parent, nullptr,
-                                    nullptr, nullptr);
-    SendMessageA(calendar, CLNDR_MARKDAY, 0, 5);
-    SendMessageA(calendar, CLNDR_SETHIGHLIGHT, 0, CLNDR_PACKDATE(1996, 3, 20));
-    SetFocus(calendar);
-    Pump();
-    const RepaintCost c = CompareRepaints(calendar, monthcal, 5, 200);
-    printf("calendar: NbCalender!+ %.1f us, SysMonthCal32 %.1f us a repaint (%d each, %d x %d)\n",
-           1000 * c.ours / c.repaints, 1000 * c.theirs / c.repaints, c.repaints, w, h);
-    printf("calendar: cost ratio NbCalender!+ / SysMonthCal32 = %.2f\n", c.ours / c.theirs);
-    DestroyWindow(calendar);
-    DestroyWindow(monthcal);
-}
-
-// Full repaints of a meter against comctl32's smooth progress bar, and of
-// an indicator against the segmented one, each pair of one size and half
-// done.
+// A meter against the smooth progress bar and an indicator against the
+// segmented one, each pair of one size and half done.
 void BenchGauges(HWND parent) {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_PROGRESS_CLASS};
-    InitCommonControlsEx(&icc);
+    InitCommon(ICC_PROGRESS_CLASS);
     struct Pair {
-        const char *name, *ours;
+        const char *what, *ours;
         DWORD progressStyle;
         UINT setRange, setPos;
         int w, h;
     };
     const Pair pairs[] = {
-        {"meter", REZORE32_METERCLASS, PBS_SMOOTH, METER_SETRANGE, METER_SETPOS, 200, 20},
-        {"indicator", REZORE32_INDICATORCLASS, 0, IND_SETRANGE, IND_SETPOS, 108, 14},
+        {"`NbMeter!+` / `msctls_progress32` (`PBS_SMOOTH`)", REZORE32_METERCLASS, PBS_SMOOTH, METER_SETRANGE,
+         METER_SETPOS, 200, 20},
+        {"`NbIndicator!+` / `msctls_progress32`", REZORE32_INDICATORCLASS, 0, IND_SETRANGE, IND_SETPOS, 108, 14},
     };
     for (const Pair &p : pairs) {
-        HWND ours = CreateWindowExA(0, p.ours, "", WS_CHILD | WS_VISIBLE, 10, 60, p.w, p.h, parent, nullptr, nullptr,
-                                    nullptr);
-        HWND theirs = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE | p.progressStyle, 250, 60, p.w,
-                                      p.h, parent, nullptr, nullptr, nullptr);
+        HWND ours = Child(p.ours, "", 0, 10, 60, p.w, p.h, parent);
+        HWND theirs = Child(PROGRESS_CLASSA, "", p.progressStyle, 250, 60, p.w, p.h, parent);
         SendMessageA(ours, p.setRange, 100, 0);
         SendMessageA(ours, p.setPos, 50, 0);
         SendMessageA(theirs, PBM_SETRANGE32, 0, 100);
         SendMessageA(theirs, PBM_SETPOS, 50, 0);
-        Pump();
-        const RepaintCost c = CompareRepaints(ours, theirs, 5, 400);
-        printf("%s: %s %.1f us, msctls_progress32%s %.1f us a repaint (%d each, %d x %d)\n", p.name, p.ours,
-               1000 * c.ours / c.repaints, p.progressStyle ? " (PBS_SMOOTH)" : "", 1000 * c.theirs / c.repaints,
-               c.repaints, p.w, p.h);
-        printf("%s: cost ratio %s / msctls_progress32 = %.2f\n", p.name, p.ours, c.ours / c.theirs);
-        DestroyWindow(ours);
-        DestroyWindow(theirs);
+        Compare(p.what, ours, theirs, 400);
     }
 }
 
-// Full repaints of a folder of eight tabs against comctl32's tab control
-// with the same titles, font and size, side by side in this process.
+// A folder of eight tabs against the tab control with the same titles, font
+// and size.
 void BenchFolder(HWND parent) {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_TAB_CLASSES};
-    InitCommonControlsEx(&icc);
+    InitCommon(ICC_TAB_CLASSES);
     static const char *const kTitles[] = {"General", "View", "Details", "Files", "Colours", "Fonts", "Print", "Other"};
     const int w = 400, h = 160;
     SetWindowPos(parent, nullptr, 0, 0, 2 * w + 40, h + 80, SWP_NOMOVE | SWP_NOZORDER);
-    HWND folder = CreateWindowExA(0, REZORE32_FOLDERCLASS, "General|View|Details|Files|Colours|Fonts|Print|Other",
-                                  WS_CHILD | WS_VISIBLE, 10, 60, w, h, parent, nullptr, nullptr, nullptr);
-    HWND tabs = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE, w + 20, 60, w, h, parent, nullptr,
-                                nullptr, nullptr);
+    HWND folder = Child(REZORE32_FOLDERCLASS, "General|View|Details|Files|Colours|Fonts|Print|Other", 0, 10, 60, w,
+                        h, parent);
+    HWND tabs = Child(WC_TABCONTROLA, "", 0, w + 20, 60, w, h, parent);
     const WPARAM font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageA(folder, WM_SETFONT, font, FALSE);
     SendMessageA(tabs, WM_SETFONT, font, FALSE);
@@ -207,18 +222,28 @@ void BenchFolder(HWND parent) {
     }
     SendMessageA(folder, FOLDER_SETSEL, 2, 0);
     SendMessageA(tabs, TCM_SETCURSEL, 2, 0);
-    Pump();
-    const RepaintCost c = CompareRepaints(folder, tabs, 5, 400);
-    printf("folder: NbFolder!+ %.1f us, SysTabControl32 %.1f us a repaint (%d each, 8 tabs, %d x %d)\n",
-           1000 * c.ours / c.repaints, 1000 * c.theirs / c.repaints, c.repaints, w, h);
-    printf("folder: cost ratio NbFolder!+ / SysTabControl32 = %.2f\n", c.ours / c.theirs);
-    DestroyWindow(folder);
-    DestroyWindow(tabs);
+    Compare("`NbFolder!+` / `SysTabControl32`, 8 tabs", folder, tabs, 400);
+}
+
+// A Japanese calendar with marks and a highlight against the month calendar
+// of the same size.
+void BenchCalendar(HWND parent) {
+    InitCommon(ICC_DATE_CLASSES);
+    const int w = 230, h = 180;
+    HWND calendar = Child(REZORE32_CALENDARCLASS, "19960315", CLNDRS_JAPANESE | CLNDRS_SHOWMARKS, 10, 60, w, h, parent);
+    HWND monthcal = Child(MONTHCAL_CLASSA, "", 0, 250, 60, w, h, parent);
+    SendMessageA(calendar, CLNDR_MARKDAY, 0, 5);
+    SendMessageA(calendar, CLNDR_SETHIGHLIGHT, 0, CLNDR_PACKDATE(1996, 3, 20));
+    SetFocus(calendar);
+    Compare("`NbCalender!+` / `SysMonthCal32`", calendar, monthcal, 200);
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char **argv) {
+    for (int i = 1; i < argc; ++i)
+        if (!strcmp(argv[i], "--quick"))
+            g_scale = 40;
     // Referencing an export loads the DLL, which registers its classes.
     printf("platform %d\n", GetOSPlatform());
     WNDCLASSA wc = {};
@@ -232,10 +257,11 @@ int main() {
     SetForegroundWindow(parent);
     Pump(200);
     BenchHold(parent);
-    BenchPaint(parent);
-    BenchCalendar(parent);
+    BenchSpin(parent);
     BenchGauges(parent);
     BenchFolder(parent);
+    BenchCalendar(parent);
     DestroyWindow(parent);
-    return 0;
+    Report();
+    return g_rows.size() == 5 ? 0 : 1;
 }
