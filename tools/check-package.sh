@@ -21,9 +21,9 @@ if [ -z "${REZORE32_IN_SESSION:-}" ]; then
 fi
 
 for f in README.md include/rezore32.h lib/cmake/REZORE32/REZORE32Config.cmake \
-         lib/cmake/REZORE32/REZORE32ConfigVersion.cmake bin/x64/rezore32_gallery.exe \
+         lib/cmake/REZORE32/REZORE32ConfigVersion.cmake \
          docs/pictures/gallery.png docs/pictures/win95/gallery.png \
-         {bin/x86,bin/x64}/REZORE32.DLL {lib/x86,lib/x64}/{REZORE32.lib,libREZORE32.dll.a,REZORE32.def}; do
+         {bin/x86,bin/x64}/{REZORE32.DLL,rezore32_gallery.exe} {lib/x86,lib/x64}/{REZORE32.lib,libREZORE32.dll.a,REZORE32.def}; do
   [ -s "$pkg/$f" ] || fail "missing $f"
 done
 # Every picture the README names is in the package.
@@ -31,8 +31,10 @@ for f in $(grep -o 'docs/[A-Za-z0-9_/.-]*\.png' "$pkg/README.md" | sort -u); do
   [ -s "$pkg/$f" ] || fail "README shows $f, which the package lacks"
 done
 for arch in x86:IMAGE_FILE_MACHINE_I386 x64:IMAGE_FILE_MACHINE_AMD64; do
-  machine=$(llvm-readobj --file-headers "$pkg/bin/${arch%%:*}/REZORE32.DLL" | awk '/Machine:/{print $2; exit}')
-  [ "$machine" = "${arch#*:}" ] || fail "bin/${arch%%:*}/REZORE32.DLL is $machine"
+  for f in REZORE32.DLL rezore32_gallery.exe; do
+    machine=$(llvm-readobj --file-headers "$pkg/bin/${arch%%:*}/$f" | awk '/Machine:/{print $2; exit}')
+    [ "$machine" = "${arch#*:}" ] || fail "bin/${arch%%:*}/$f is $machine"
+  done
 done
 
 # The application, with CMake as the package's users build it.

@@ -2,8 +2,8 @@
 # Builds the release package build/package/REZORE32-<version>.zip:
 #   README.md, include/rezore32.h
 #   bin/x86/REZORE32.DLL             the product (32-bit)
-#   bin/x64/REZORE32.DLL             the 64-bit build, with the gallery
-#   bin/x64/rezore32_gallery.exe     (run it beside the DLL)
+#   bin/x64/REZORE32.DLL             the 64-bit build
+#   bin/{x86,x64}/rezore32_gallery.exe  the gallery, beside each DLL
 #   lib/{x86,x64}/REZORE32.lib       import libraries (MinGW ld and Visual Studio link)
 #   lib/{x86,x64}/libREZORE32.dll.a  the same archive under MinGW's name
 #   lib/{x86,x64}/REZORE32.def       the names each DLL exports
@@ -54,14 +54,13 @@ mkdir -p "$stage"/{include,bin/x86,bin/x64,lib/x86,lib/x64,lib/cmake/REZORE32}
 cp README.md "$stage/"
 cp include/rezore32.h "$stage/include/"
 for arch in x86 x64; do
-  cp build/$arch/bin/REZORE32.DLL "$stage/bin/$arch/"
+  cp build/$arch/bin/REZORE32.DLL build/$arch/bin/rezore32_gallery.exe "$stage/bin/$arch/"
   cp build/$arch/bin/REZORE32.lib "$stage/lib/$arch/"
   cp build/$arch/bin/REZORE32.lib "$stage/lib/$arch/libREZORE32.dll.a"
 done
 cp res/rezore32.def "$stage/lib/x86/REZORE32.def"
 cp build/x64/rezore32_x64.def "$stage/lib/x64/REZORE32.def"
 cp build/x86/package/REZORE32Config*.cmake "$stage/lib/cmake/REZORE32/"
-cp build/x64/bin/rezore32_gallery.exe "$stage/bin/x64/"
 
 # The pictures, made by the gallery of this build.
 if [ -z "${REZORE32_IN_SESSION:-}" ]; then
