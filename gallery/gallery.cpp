@@ -3,7 +3,9 @@
 // its window, then one of the calendar's jump dialog (FILE-jump.png) and
 // one of each further page (FILE-basic1.png ...), of each pop-up
 // (FILE-inform.png ...) and of the file and directory dialogs
-// (FILE-open.png ...), and exits.
+// (FILE-open.png ...), and exits.  With --pictures DIR it saves the same
+// as DIR/gallery*.png and, cropped from the pages, one small picture of
+// each control (DIR/spin.png ...).
 #include <windows.h>
 
 #include <cstring>
@@ -33,6 +35,29 @@ const Page kPages[] = {
     {IDC_OPEN_BASIC1, OpenBasic1Page, "-basic1"},
     {IDC_OPEN_BASIC2, OpenBasic2Page, "-basic2"},
     {IDC_FOLDERS, OpenFolderPage, "-folder"},
+};
+
+// Each control's picture with --pictures: the part of its page, in the
+// page's dialog units, that shows it with its heading.
+constexpr int kMainPage = -1;  // else an index of kPages
+struct Crop {
+    int page;
+    const char *name;
+    RECT dlu;
+};
+const Crop kCrops[] = {
+    {kMainPage, "spin", {6, 4, 126, 102}},
+    {kMainPage, "border", {44, 93, 142, 115}},
+    {kMainPage, "icondraw", {6, 114, 124, 158}},
+    {kMainPage, "calendar", {272, 4, 522, 128}},
+    {0, "text", {6, 4, 164, 186}},
+    {0, "meter", {168, 4, 326, 60}},
+    {0, "indicator", {168, 64, 326, 136}},
+    {1, "check", {6, 4, 148, 60}},
+    {1, "mark", {152, 4, 294, 60}},
+    {1, "plate", {6, 62, 146, 126}},
+    {1, "clip", {152, 62, 292, 126}},
+    {2, "folder", {4, 4, 376, 208}},
 };
 
 HICON g_givenIcon;      // shown by the second icon pane, asked for at its creation
@@ -148,11 +173,13 @@ INT_PTR CALLBACK GalleryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-// The window as it is on the screen, frame and caption included.
-bool Screenshot(HWND hwnd, const std::string &path) {
-    RECT r;
-    GetWindowRect(hwnd, &r);
+namespace {
+
+// The part `r` (window coordinates) of a window as it is on the screen.
+bool SaveArea(HWND hwnd, const RECT &r, const std::string &path) {
     const int w = r.right - r.left, h = r.bottom - r.top;
+    if (w <= 0 || h <= 0)
+        return false;
     BITMAPINFO bi = {};
     bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
     bi.bmiHeader.biWidth = w;
@@ -164,7 +191,7 @@ bool Screenshot(HWND hwnd, const std::string &path) {
     HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(mem, bmp);
     HDC wdc = GetWindowDC(hwnd);
-    BitBlt(mem, 0, 0, w, h, wdc, 0, 0, SRCCOPY);
+    BitBlt(mem, 0, 0, w, h, wdc, r.left, r.top, SRCCOPY);
     ReleaseDC(hwnd, wdc);
     GdiFlush();
     std::vector<uint8_t> rgb(size_t(w) * h * 3);
@@ -178,6 +205,34 @@ bool Screenshot(HWND hwnd, const std::string &path) {
     DeleteObject(bmp);
     DeleteDC(mem);
     return SavePng(path, w, h, rgb);
+}
+
+// The controls of one page, each in its own picture DIR/name.png.
+bool SaveCrops(HWND page, int index, const std::string &dir) {
+    RECT frame;
+    GetWindowRect(page, &frame);
+    POINT client = {0, 0};
+    ClientToScreen(page, &client);
+    bool ok = true;
+    for (const Crop &c : kCrops) {
+        if (c.page != index)
+            continue;
+        RECT r = c.dlu;
+        MapDialogRect(page, &r);
+        OffsetRect(&r, client.x - frame.left, client.y - frame.top);
+        ok = SaveArea(page, r, dir + "/" + c.name + ".png") && ok;
+    }
+    return ok;
+}
+
+}  // namespace
+
+// The window as it is on the screen, frame and caption included.
+bool Screenshot(HWND hwnd, const std::string &path) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    OffsetRect(&r, -r.left, -r.top);
+    return SaveArea(hwnd, r, path);
 }
 
 void Pump(DWORD ms) {
@@ -222,10 +277,12 @@ void CALLBACK ShootJumpDialog(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 int main(int argc, char **argv) {
-    std::string screenshot;
+    std::string screenshot, pictures;
     for (int i = 1; i < argc; ++i)
         if (!strcmp(argv[i], "--screenshot") && i + 1 < argc)
             screenshot = argv[++i];
+        else if (!strcmp(argv[i], "--pictures") && i + 1 < argc)
+            screenshot = (pictures = argv[++i]) + "/gallery.png";
 
     // The ten-key icon comes from the library's own resources.
     g_givenIcon = LoadIconA(GetModuleHandleA("REZORE32.DLL"), MAKEINTRESOURCEA(REZORE32_IDI_TENKEY));
@@ -235,7 +292,9 @@ int main(int argc, char **argv) {
     ShowWindow(dlg, SW_SHOW);
     if (!screenshot.empty()) {
         Pump(800);
-        const bool ok = Screenshot(dlg, screenshot);
+        bool ok = Screenshot(dlg, screenshot);
+        if (!pictures.empty())
+            ok = SaveCrops(dlg, kMainPage, pictures) && ok;
         g_jumpShot = ShotName(screenshot, "-jump");
         SetTimer(nullptr, 0, 600, ShootJumpDialog);
         SendDlgItemMessageA(dlg, IDC_CALENDAR_JA, CLNDR_JUMPDIALOG, 0, 0);
@@ -244,6 +303,8 @@ int main(int argc, char **argv) {
             if (HWND page = p.open(dlg)) {
                 Pump(800);
                 pagesOk = Screenshot(page, ShotName(screenshot, p.suffix)) && pagesOk;
+                if (!pictures.empty())
+                    pagesOk = SaveCrops(page, static_cast<int>(&p - kPages), pictures) && pagesOk;
                 DestroyWindow(page);
             } else {
                 pagesOk = false;

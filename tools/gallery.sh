@@ -6,6 +6,8 @@
 # (-basic1.png, -basic2.png, -folder.png ...) and -popups, -inform, -tip,
 # -popview and -tenkey pictures of the pop-ups.  Options are passed to
 # the gallery, e.g. --screenshot FILE.png.
+#   tools/gallery.sh --pictures docs/pictures   remakes the README's pictures
+#   (tools/pictures.sh): the screenshots and one picture of each control.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -14,7 +16,9 @@ had_display=${DISPLAY:-}
 source tools/wine-session.sh
 rezore32_start_session
 bin=build/x64/bin
-if [ -n "$had_display" ] && [ $# -eq 0 ]; then
+if [ "${1:-}" = --pictures ] && [ $# -eq 2 ]; then
+  bash tools/pictures.sh "$2"
+elif [ -n "$had_display" ] && [ $# -eq 0 ]; then
   wine "$bin/rezore32_gallery.exe"
 elif [ $# -gt 0 ]; then
   wine "$bin/rezore32_gallery.exe" "$@"
