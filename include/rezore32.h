@@ -2,24 +2,68 @@
  * rezore32.h - public interface of REZORE32.DLL.
  *
  * Custom controls, drawing helpers and utilities for Win32 applications.
- * Usable from C and C++.  Link against REZORE32.lib (MinGW or MSVC) or use
- * REZORE32.def to make an import library of your own.  Every export is a
- * __stdcall function; the 32-bit DLL exports the decorated names
- * (_Name@N), which the declarations below produce.
+ * Usable from C (C89 and later) and C++.  Link against REZORE32.lib (MinGW
+ * or MSVC) or use REZORE32.def to make an import library of your own.
+ * Every export is a __stdcall function; the 32-bit DLL exports the
+ * decorated names (_Name@N), which the declarations below produce.
  *
  * Strings are zero-terminated Shift-JIS (code page 932).  Where an argument
  * is described as 16-bit, only the low 16 bits of the value passed count.
+ *
+ * Besides the exports the header gives, without further exports:
+ *   - the version (REZORE32_VERSION_...) and Rezore32Init();
+ *   - a typed inline function for every control message, named like those
+ *     of <windowsx.h> and <commctrl.h>: Spin_SetRange(hwnd, pos, min, max),
+ *     Meter_SetPos(hwnd, pos), Calendar_GetDate(hwnd), Folder_GetSel(hwnd);
+ *   - the offsets of the controls' window extra bytes (SPIN_GWL_POS ...).
+ *     Every slot is 32 bits (a few calendar slots 16 bits): read them with
+ *     GetWindowLongA / GetWindowWord, never GetWindowLongPtrA, also in a
+ *     64-bit process.  Handles are kept truncated to 32 bits; read them
+ *     back sign-extended with REZORE32_SLOTHANDLE.
+ *
+ * Resource scripts may include this header too: the resource compilers
+ * read only its #define lines (class names, styles, version).
  */
 #ifndef REZORE32_H
 #define REZORE32_H
 
 #include <windows.h>
 
+/* ------------------------------------------------------------------------
+ * Version.  The DLL's version resource is built from these numbers, so
+ * GetNEBAPLDLLVersion() of the DLL this header came with returns
+ * REZORE32_VERSION (major x 100 + minor); an older DLL returns less.
+ * --------------------------------------------------------------------- */
+#define REZORE32_VERSION_MAJOR 1
+#define REZORE32_VERSION_MINOR 0
+#define REZORE32_VERSION_PATCH 0
+#define REZORE32_VERSION_BUILD 0
+#define REZORE32_VERSION (REZORE32_VERSION_MAJOR * 100 + REZORE32_VERSION_MINOR)
+
 #ifdef REZORE32_BUILD
 #define REZORE32_API
 #else
 #define REZORE32_API __declspec(dllimport)
 #endif
+
+/* The message functions below are static inline functions in every
+ * language mode: C89 knows no inline keyword, so each compiler's own. */
+#if defined(__cplusplus)
+#define REZORE32_INLINE static inline
+#elif defined(_MSC_VER)
+#define REZORE32_INLINE static __inline
+#elif defined(__GNUC__) || defined(__clang__)
+#define REZORE32_INLINE static __inline__
+#elif defined(__STDC_VERSION__) && __STDC_VERSION__ >= 199901L
+#define REZORE32_INLINE static inline
+#else
+#define REZORE32_INLINE static
+#endif
+
+/* A handle kept in a 32-bit slot of a control's extra bytes, for example
+ * REZORE32_SLOTHANDLE(HFONT, meter, METER_GWL_FONT).  Window and GDI
+ * handles are significant in their low 32 bits, also on 64-bit Windows. */
+#define REZORE32_SLOTHANDLE(type, hwnd, index) ((type)(LONG_PTR)GetWindowLongA((hwnd), (index)))
 
 #ifdef __cplusplus
 extern "C" {
@@ -28,7 +72,8 @@ extern "C" {
 /* ------------------------------------------------------------------------
  * Window class names, registered for every process that loads the DLL.
  * Use them in dialog templates (CONTROL "", id, "NbSpin!+", ...) or with
- * CreateWindowExA.
+ * CreateWindowExA.  Class names are matched without regard to case, so a
+ * resource compiler that writes them in upper case ("NBSPIN!+") is fine.
  * --------------------------------------------------------------------- */
 #define REZORE32_SPINCLASS      "NbSpin!+"
 #define REZORE32_TEXTCLASS      "NbText!+"
@@ -57,6 +102,13 @@ extern "C" {
 /* dwPlatformId of GetVersionExA: 0 Win32s, 1 Windows 95, 2 Windows NT;
  * -1 when the query fails.  Asked afresh on every call. */
 REZORE32_API int WINAPI GetOSPlatform(void);
+
+/* The classes are registered when the DLL is loaded, and a program loads
+ * it only when it calls one of its functions.  A program that uses the
+ * controls only through its dialog templates calls Rezore32Init() once
+ * before its first dialog: the call makes the linker import the DLL, so it
+ * is loaded with the program and the templates find the classes. */
+REZORE32_INLINE void Rezore32Init(void) { (void)GetOSPlatform(); }
 
 /* Shared 3D face and shadow brushes of the library.  On Windows 95 they
  * follow COLOR_3DFACE / COLOR_3DSHADOW; elsewhere they are RGB(192,192,192)
@@ -106,7 +158,23 @@ REZORE32_API void WINAPI DrawBitmap(HDC hdc, HBITMAP bitmap, int x, int y, int s
 
 /* Fills the client area with the face colour, lays texture `pattern`
  * (16-bit, 0 none) over it and draws a bevel of `width` (16-bit) rings
- * along the client edges.  Dialogs call it on WM_ERASEBKGND. */
+ * along the client edges.  Dialogs call it on WM_ERASEBKGND.
+ *
+ * The controls are painted in the face colour: COLOR_3DFACE on Windows 95,
+ * RGB(192,192,192) on every other platform, where the system's dialogs
+ * may be another colour.  A dialog procedure that makes its background
+ * match on every platform (as the library's own dialogs do):
+ *
+ *   case WM_ERASEBKGND:
+ *       CoverWindow(dialog, (HDC)wParam, 1, TRUE, COVER_NOPATTERN);
+ *       SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 1);
+ *       return TRUE;
+ *   case WM_CTLCOLORSTATIC:            (the system's statics and buttons)
+ *   case WM_CTLCOLORBTN:
+ *       SetBkMode((HDC)wParam, TRANSPARENT);
+ *       return (INT_PTR)Get3DFaceBrush();
+ *
+ * or, without the edge, answer WM_CTLCOLORDLG with Get3DFaceBrush() too. */
 REZORE32_API void WINAPI CoverWindow(HWND hwnd, HDC hdc, int width, BOOL raised, int pattern);
 /* The same for a WM_PAINT handler: draws into ps->hdc and textures only up
  * to ps->rcPaint's right and bottom. */
@@ -133,9 +201,29 @@ REZORE32_API BOOL WINAPI CenterPopup(HWND popup, HWND owner);
  * Spin control, class "NbSpin!+"
  *
  * Steps a value within a range and tells the parent; shows no value.
- * Window extra bytes (GetWindowLongA): 0 range (low word minimum, high word
- * maximum), 4 position, 8 last half used (1 upper/left, 2 lower/right),
- * 12 arrow bitmap, 16 state (bit 0 focus).
+ * The parent receives WM_COMMAND, MAKEWPARAM(id, SPINN_UP or SPINN_DOWN),
+ * lParam the spin, after the new position is stored: read it with
+ * Spin_GetPos while handling the notification.
+ *
+ *   - Keys (WM_GETDLGCODE is DLGC_WANTARROWS), in every orientation: Up
+ *     and Left step up (SPINN_UP), Down and Right step down (SPINN_DOWN).
+ *     The halves agree: the upper or, with SPINS_HORZ, the left half steps
+ *     up; the lower or right half steps down.
+ *   - Up below the maximum adds one, at or above it wraps to the minimum;
+ *     down above the maximum lands on the maximum, above the minimum
+ *     subtracts one, else wraps to the maximum.  With SPINS_NOWRAP a step
+ *     at a limit leaves the value alone and sends nothing: a notification
+ *     is sent only when the position changed.
+ *   - SPIN_SETPOS and SPIN_SETRANGE store what they are given and do not
+ *     clamp: a position outside the range stays there until a step.
+ *   - A press (WM_LBUTTONDOWN) shows the half of its lParam pressed, but
+ *     every step, the first one too, is judged from where the real cursor
+ *     is: a WM_LBUTTONDOWN sent by a program while the cursor is elsewhere
+ *     steps nothing.  Use Spin_SetPos with a code to step from a program.
+ *     While the button is held the press handler keeps the thread (second
+ *     step after 375 ms, then every 75 ms).
+ *   - Double clicks go to the parent as SPIN_LBUTTONDBLCLK and
+ *     SPIN_RBUTTONDBLCLK with the click's wParam and lParam.
  * --------------------------------------------------------------------- */
 REZORE32_API LRESULT WINAPI SpinCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -155,13 +243,37 @@ REZORE32_API LRESULT WINAPI SpinCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPA
 #define SPINN_UP   1
 #define SPINN_DOWN 2
 
+/* Window extra bytes (20), 32-bit slots for GetWindowLongA. */
+#define SPIN_GWL_RANGE  0  /* low word minimum, high word maximum (unsigned 16-bit) */
+#define SPIN_GWL_POS    4  /* position, signed */
+#define SPIN_GWL_HALF   8  /* half of the last step: 1 upper/left, 2 lower/right */
+#define SPIN_GWL_BITMAP 12 /* HBITMAP of the arrows (REZORE32_SLOTHANDLE) */
+#define SPIN_GWL_STATE  16 /* bit 0: focused */
+
+/* Range minimum..maximum (unsigned 16-bit) and position at once; no notification.
+ * Neither this nor Spin_SetPos moves the position into the range. */
+REZORE32_INLINE void Spin_SetRange(HWND hwnd, LONG pos, WORD minimum, WORD maximum) {
+    SendMessageA(hwnd, SPIN_SETRANGE, (WPARAM)pos, (LPARAM)MAKELONG(minimum, maximum));
+}
+/* MAKELONG(min, max): LOWORD is the minimum, HIWORD the maximum. */
+REZORE32_INLINE DWORD Spin_GetRange(HWND hwnd) { return (DWORD)SendMessageA(hwnd, SPIN_GETRANGE, 0, 0); }
+/* notify: 0 silent; SPINN_UP or SPINN_DOWN sends that notification (even
+ * when the position did not change). */
+REZORE32_INLINE void Spin_SetPos(HWND hwnd, LONG pos, UINT notify) {
+    SendMessageA(hwnd, SPIN_SETPOS, (WPARAM)pos, (LPARAM)notify);
+}
+REZORE32_INLINE LONG Spin_GetPos(HWND hwnd) { return (LONG)SendMessageA(hwnd, SPIN_GETPOS, 0, 0); }
+/* One step judged from the cursor (the held button's repeat); nothing when
+ * the cursor is not over the spin. */
+REZORE32_INLINE void Spin_Step(HWND hwnd) { SendMessageA(hwnd, SPIN_STEP, 0, 0); }
+
 /* ------------------------------------------------------------------------
  * Text control, class "NbText!+"
  *
  * One line of window text (at most its first 127 bytes) drawn twice or four
  * times in two colours a pixel apart: raised or engraved lettering, with an
  * optional one-pixel bevel.  Takes no input; double clicks go to the parent.
- * Window extra bytes: 0 font (WM_SETFONT; 0 for the DC's default font).
+ * The font comes with WM_SETFONT (SetWindowFont of <windowsx.h>).
  * --------------------------------------------------------------------- */
 REZORE32_API LRESULT WINAPI TextCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -183,6 +295,9 @@ REZORE32_API LRESULT WINAPI TextCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPA
 #define TEXT_LBUTTONDBLCLK (WM_USER + 5021) /* to the parent: wParam, lParam of the double click */
 #define TEXT_RBUTTONDBLCLK (WM_USER + 5022)
 
+/* Window extra bytes (4). */
+#define TEXT_GWL_FONT 0 /* HFONT from WM_SETFONT, 0 for the DC's default */
+
 /* ------------------------------------------------------------------------
  * Meter control, class "NbMeter!+"
  *
@@ -190,8 +305,6 @@ REZORE32_API LRESULT WINAPI TextCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPA
  * the text changes colour where the bar ends.  Range and position are
  * unsigned 32-bit (range 0 shows 0%); a position above the range shows more
  * than 100% and a full bar.  Colours set by message show at the next paint.
- * Window extra bytes: 0 range, 4 position, 8 font, 12 bar colour,
- * 16 text colour.
  * --------------------------------------------------------------------- */
 REZORE32_API LRESULT WINAPI MeterCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -206,6 +319,31 @@ REZORE32_API LRESULT WINAPI MeterCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LP
 #define METER_LBUTTONDBLCLK (WM_USER + 5048) /* to the parent: wParam, lParam of the double click */
 #define METER_RBUTTONDBLCLK (WM_USER + 5049)
 
+/* Window extra bytes (20), 32-bit slots for GetWindowLongA. */
+#define METER_GWL_RANGE     0
+#define METER_GWL_POS       4
+#define METER_GWL_FONT      8  /* HFONT from WM_SETFONT (REZORE32_SLOTHANDLE) */
+#define METER_GWL_BARCOLOR  12
+#define METER_GWL_TEXTCOLOR 16
+
+/* Setting the range or the position repaints at once. */
+REZORE32_INLINE void Meter_SetRange(HWND hwnd, DWORD range) { SendMessageA(hwnd, METER_SETRANGE, (WPARAM)range, 0); }
+REZORE32_INLINE DWORD Meter_GetRange(HWND hwnd) { return (DWORD)SendMessageA(hwnd, METER_GETRANGE, 0, 0); }
+REZORE32_INLINE void Meter_SetPos(HWND hwnd, DWORD pos) { SendMessageA(hwnd, METER_SETPOS, (WPARAM)pos, 0); }
+REZORE32_INLINE DWORD Meter_GetPos(HWND hwnd) { return (DWORD)SendMessageA(hwnd, METER_GETPOS, 0, 0); }
+REZORE32_INLINE void Meter_SetBarColor(HWND hwnd, COLORREF colour) {
+    SendMessageA(hwnd, METER_SETBARCOLOR, 0, (LPARAM)colour);
+}
+REZORE32_INLINE COLORREF Meter_GetBarColor(HWND hwnd) {
+    return (COLORREF)SendMessageA(hwnd, METER_GETBARCOLOR, 0, 0);
+}
+REZORE32_INLINE void Meter_SetTextColor(HWND hwnd, COLORREF colour) {
+    SendMessageA(hwnd, METER_SETTEXTCOLOR, 0, (LPARAM)colour);
+}
+REZORE32_INLINE COLORREF Meter_GetTextColor(HWND hwnd) {
+    return (COLORREF)SendMessageA(hwnd, METER_GETTEXTCOLOR, 0, 0);
+}
+
 /* ------------------------------------------------------------------------
  * Indicator control, class "NbIndicator!+"
  *
@@ -214,8 +352,7 @@ REZORE32_API LRESULT WINAPI MeterCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LP
  * of 5 pixels (wider cells when 20 do not fill it); INDS_FIXEDCELL takes
  * the cell width from IND_SETCELLWIDTH (1 when it is 0 or less) and fits as
  * many as there is room for.  IND_SETPOS repaints only when the number of
- * lit cells changes.  Window extra bytes: 0 range, 4 position, 8 colour,
- * 12 cell width, 16 lit count at the last IND_SETPOS (-1 at creation).
+ * lit cells changes.
  * --------------------------------------------------------------------- */
 REZORE32_API LRESULT WINAPI IndicatorCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -235,6 +372,32 @@ REZORE32_API LRESULT WINAPI IndicatorCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam
 #define IND_LBUTTONDBLCLK (WM_USER + 5150) /* to the parent: wParam, lParam of the double click */
 #define IND_RBUTTONDBLCLK (WM_USER + 5151)
 
+/* Window extra bytes (20), 32-bit slots for GetWindowLongA. */
+#define IND_GWL_RANGE     0
+#define IND_GWL_POS       4
+#define IND_GWL_COLOR     8
+#define IND_GWL_CELLWIDTH 12 /* low 16 bits, signed */
+#define IND_GWL_LITCOUNT  16 /* lit cells at the last repainting IND_SETPOS; -1 at creation */
+
+REZORE32_INLINE void Indicator_SetRange(HWND hwnd, DWORD range) { SendMessageA(hwnd, IND_SETRANGE, (WPARAM)range, 0); }
+REZORE32_INLINE DWORD Indicator_GetRange(HWND hwnd) { return (DWORD)SendMessageA(hwnd, IND_GETRANGE, 0, 0); }
+REZORE32_INLINE void Indicator_SetPos(HWND hwnd, DWORD pos) { SendMessageA(hwnd, IND_SETPOS, (WPARAM)pos, 0); }
+REZORE32_INLINE DWORD Indicator_GetPos(HWND hwnd) { return (DWORD)SendMessageA(hwnd, IND_GETPOS, 0, 0); }
+REZORE32_INLINE void Indicator_SetColor(HWND hwnd, COLORREF colour) {
+    SendMessageA(hwnd, IND_SETCOLOR, 0, (LPARAM)colour);
+}
+REZORE32_INLINE COLORREF Indicator_GetColor(HWND hwnd) { return (COLORREF)SendMessageA(hwnd, IND_GETCOLOR, 0, 0); }
+/* Used with INDS_FIXEDCELL; 0 or less draws cells one pixel wide. */
+REZORE32_INLINE void Indicator_SetCellWidth(HWND hwnd, int width) {
+    SendMessageA(hwnd, IND_SETCELLWIDTH, (WPARAM)width, 0);
+}
+REZORE32_INLINE int Indicator_GetCellWidth(HWND hwnd) { return (int)SendMessageA(hwnd, IND_GETCELLWIDTH, 0, 0); }
+/* -1 makes the next Indicator_SetPos repaint whatever it lights. */
+REZORE32_INLINE void Indicator_SetLitCount(HWND hwnd, int count) {
+    SendMessageA(hwnd, IND_SETLITCOUNT, (WPARAM)count, 0);
+}
+REZORE32_INLINE int Indicator_GetLitCount(HWND hwnd) { return (int)SendMessageA(hwnd, IND_GETLITCOUNT, 0, 0); }
+
 /* ------------------------------------------------------------------------
  * Check button, class "NbCheck!+", and check mark, class "NbMark!+"
  *
@@ -244,11 +407,8 @@ REZORE32_API LRESULT WINAPI IndicatorCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam
  * The button toggles when the left button is released over it or the space
  * bar is released, and then posts its parent WM_COMMAND with
  * MAKEWPARAM(id, BN_CLICKED) and its handle; the new state is already
- * stored.  The mark takes no input.  Window extra bytes (12): 0 state
- * (0x01 checked, 0x02 tracking a press, 0x04 pressed with the pointer
- * inside, 0x08 focused, 0x10 disabled, which follows WM_ENABLE only), 4 the
- * picture strip (bitmap REZORE32_IDB_CHECK or REZORE32_IDB_MARK), 8 the
- * font from WM_SETFONT (the caller's).
+ * stored.  The mark takes no input.  Button_GetCheck and Button_SetCheck
+ * of <windowsx.h> work on both.
  * --------------------------------------------------------------------- */
 #define REZORE32_CHECKCLASS "NbCheck!+"
 #define REZORE32_MARKCLASS  "NbMark!+"
@@ -264,15 +424,27 @@ REZORE32_API LRESULT WINAPI CheckMarkCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam
 #define MARK_LBUTTONDBLCLK  (WM_USER + 5070)
 #define MARK_RBUTTONDBLCLK  (WM_USER + 5071)
 
+/* Window extra bytes (12) of both, 32-bit slots for GetWindowLongA. */
+#define CHECK_GWL_STATE   0 /* CHECK_STATE_... bits */
+#define CHECK_GWL_PICTURE 4 /* HBITMAP strip REZORE32_IDB_CHECK or _MARK (REZORE32_SLOTHANDLE) */
+#define CHECK_GWL_FONT    8 /* HFONT from WM_SETFONT, the caller's */
+#define CHECK_STATE_CHECKED  0x01
+#define CHECK_STATE_TRACKING 0x02 /* the left button was pressed on the button */
+#define CHECK_STATE_PRESSED  0x04 /* ... and the pointer is over it */
+#define CHECK_STATE_FOCUSED  0x08
+#define CHECK_STATE_DISABLED 0x10 /* follows WM_ENABLE only */
+
 /* ------------------------------------------------------------------------
  * Plate, class "NbPlate!+", and clip, class "NbClip!+"
  *
  * Superclasses of "Static": a face-coloured panel with one line of text at
  * its top, black with a white copy one pixel right and below (or flat),
  * framed by a bevel (plate) or an etched line pair (clip).  The Static
- * class keeps the text and handles what the controls do not; their font
- * slot lies behind the Static class's own window extra bytes.  Of the
+ * class keeps the text and handles what the controls do not.  Of the
  * frame bits the first set of 0x0100, 0x0200, 0x0800 decides.
+ * Window extra bytes: one 32-bit slot, the HFONT from WM_SETFONT, behind
+ * the Static class's own n bytes (n = cbWndExtra of GetClassInfoA(NULL,
+ * "Static", ...)): read it at n + PLATE_GWL_FONT.
  * --------------------------------------------------------------------- */
 #define REZORE32_PLATECLASS "NbPlate!+"
 #define REZORE32_CLIPCLASS  "NbClip!+"
@@ -300,10 +472,15 @@ REZORE32_API LRESULT WINAPI ClipCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPA
 #define CLIP_LBUTTONDBLCLK  (WM_USER + 5010)
 #define CLIP_RBUTTONDBLCLK  (WM_USER + 5011)
 
+#define PLATE_GWL_FONT 0 /* from the Static class's byte count; the clip's too */
+
 /* ------------------------------------------------------------------------
  * Border control, class "NbBorder!+": an etched line two pixels thick,
- * vertical, or horizontal with BORDERS_HORZ.  Its thickness is fixed at
- * creation.
+ * along the left edge, or along the top edge with BORDERS_HORZ.  At
+ * creation the border makes its own window 2 pixels wide (high with
+ * BORDERS_HORZ), whatever size the template gave; later moves and sizes
+ * are taken as given, and the line stays at the left or top edge.
+ * No extra bytes.
  * --------------------------------------------------------------------- */
 REZORE32_API LRESULT WINAPI BorderCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -314,13 +491,20 @@ REZORE32_API LRESULT WINAPI BorderCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, L
  * At creation it asks its parent with ICON_QUERYICON; an answer of 0 shows
  * the emblem icon 5000, which the control owns and destroys.  Icons given
  * by the parent or with ICON_SETICON stay the caller's.
- * Window extra bytes: 0 flags (bit 0x01: slot 4 is owned), 4 the HICON.
  * --------------------------------------------------------------------- */
 REZORE32_API LRESULT WINAPI IconDrawCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 #define ICON_QUERYICON (WM_USER + 4070) /* to the parent at creation: return an HICON or 0 */
 #define ICON_SETICON   (WM_USER + 4071) /* lParam HICON (0 shows nothing) */
 #define ICON_GETICON   (WM_USER + 4072) /* returns the HICON shown */
+
+/* Window extra bytes (8), 32-bit slots for GetWindowLongA. */
+#define ICON_GWL_FLAGS 0 /* 0x01: the control owns the icon (the emblem) */
+#define ICON_GWL_ICON  4 /* HICON shown (REZORE32_SLOTHANDLE) */
+
+/* Shows icon (NULL: none) and repaints; the icon stays the caller's. */
+REZORE32_INLINE void IconDraw_SetIcon(HWND hwnd, HICON icon) { SendMessageA(hwnd, ICON_SETICON, 0, (LPARAM)icon); }
+REZORE32_INLINE HICON IconDraw_GetIcon(HWND hwnd) { return (HICON)SendMessageA(hwnd, ICON_GETICON, 0, 0); }
 
 /* ------------------------------------------------------------------------
  * Calendar control, class "NbCalender!+"
@@ -329,15 +513,30 @@ REZORE32_API LRESULT WINAPI IconDrawCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam,
  * names and the days, Sunday first.  The window text at creation may give
  * the date as eight digits ("19960315"); empty or 0 means today.  Dates are
  * packed as year x 65536 + month x 256 + day (CLNDR_PACKDATE).
- * Keys: arrows move the day cursor or the focus between the header parts
- * and the grid; Space chooses the day, steps the month on "<" / ">" and
- * opens the jump dialog on the title.  Mouse: a click moves the focus or
- * the cursor; double clicks step the month, open the jump dialog or choose
- * a day.  Window extra bytes (112): 2 focus parts (WORD: low byte focused
- * part, high byte the part before), 4 today, 8 current date, 12 highlighted
- * date, 16 marked days (bit d-1), 20 large font, 24 small font, 28.. the
- * 42 day cells (WORD each, 0 empty).  The fonts are made at creation from
- * ANSI_VAR_FONT with the Shift-JIS character set and freed on destroy.
+ *
+ *   - Choosing a day (Space in the grid, or a double click on a day) sends
+ *     the parent WM_COMMAND, MAKEWPARAM(id, CLNDRN_DAYCHOSEN), lParam the
+ *     calendar; read the day with Calendar_GetDate.  CLNDRN_DAYCHOSEN is
+ *     0, the value of BN_CLICKED: a parent that handles BN_CLICKED for
+ *     every control sees the calendar's choices too.  Nothing is sent when
+ *     the cursor or the month moves.
+ *   - A month step ("<" / ">" by Space or double click) and the jump
+ *     dialog land on day 1 of the new month; at December 9999 and January
+ *     of the year 1 the month stays and the day becomes 1.
+ *   - Keys: arrows move the day cursor inside the month (never into
+ *     another month) or the focus between the header parts and the grid;
+ *     Space chooses the day, steps the month on "<" / ">" and opens the
+ *     jump dialog on the title.  Mouse: a click moves the focus or the
+ *     cursor; double clicks step the month, open the jump dialog or choose
+ *     a day.
+ *   - Geometry, recomputed from the client size W x H and the shown month:
+ *     lines n = weeks of the month (4 to 6) + 2, cell height ch = H / n,
+ *     top margin my = (H % n) / 2; cell width cw = W / 7, left margin
+ *     mx = (W % 7) / 2.  Line 0 is the header ("<" in column 0, ">" in the
+ *     last cw pixels before W - mx, the title between), line 1 the weekday
+ *     names; day cell k (0 to 41, Calendar_DayCell) lies in line k / 7 + 2,
+ *     column k % 7, from (mx + column x cw, my + line x ch), cw x ch.
+ *     Calendar_DayAtPoint maps a client point to its day this way.
  * --------------------------------------------------------------------- */
 REZORE32_API LRESULT WINAPI CalenderCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -369,11 +568,70 @@ REZORE32_API LRESULT WINAPI CalenderCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam,
 #define CLNDR_HIDEMARKS    (WM_USER + 4109)
 #define CLNDR_SHOWMARKS    (WM_USER + 4110)
 #define CLNDR_JUMPDIALOG   (WM_USER + 4111) /* runs the year-and-month jump dialog */
-#define CLNDR_JUMPINIT     (WM_USER + 4112) /* the jump dialog to itself: fill the edit box */
+#define CLNDR_JUMPINIT     (WM_USER + 4112) /* private: the jump dialog to itself, fill the edit box */
 
-/* WM_COMMAND notification code: the user chose the current day (Space in
- * the grid or a double click on a day); read it with CLNDR_GETDATE. */
+/* WM_COMMAND notification code (HIWORD(wParam)): the user chose the
+ * current day.  The same value as BN_CLICKED. */
 #define CLNDRN_DAYCHOSEN 0
+
+/* Window extra bytes (112): 32-bit slots for GetWindowLongA, 16-bit ones
+ * (GWW) for GetWindowWord. */
+#define CLNDR_GWW_FOCUSPARTS 2  /* low byte focused CLNDRP_ part (0: none), high byte the part before */
+#define CLNDR_GWL_TODAY      4  /* packed date of the day the control was created */
+#define CLNDR_GWL_DATE       8  /* current packed date */
+#define CLNDR_GWL_HIGHLIGHT  12 /* highlighted packed date, 0 none */
+#define CLNDR_GWL_MARKS      16 /* bit d-1: day d marked */
+#define CLNDR_GWL_LARGEFONT  20 /* HFONT of the header and the days (REZORE32_SLOTHANDLE) */
+#define CLNDR_GWL_SMALLFONT  24 /* HFONT of the weekday names */
+#define CLNDR_GWW_DAYCELLS   28 /* the 42 day cells of the shown month, day or 0 */
+#define CLNDR_DAYCELLS       42
+
+/* The day in cell k (0 to 41) of the shown month, 0 for an empty cell. */
+#define Calendar_DayCell(hwnd, k) ((int)GetWindowWord((hwnd), CLNDR_GWW_DAYCELLS + 2 * (k)))
+
+/* lParam of Calendar_SetDate and Calendar_SetHighlight: CLNDR_PACKDATE.
+ * Dates are not checked. */
+REZORE32_INLINE void Calendar_SetDate(HWND hwnd, DWORD date) { SendMessageA(hwnd, CLNDR_SETDATE, 0, (LPARAM)date); }
+REZORE32_INLINE DWORD Calendar_GetDate(HWND hwnd) { return (DWORD)SendMessageA(hwnd, CLNDR_GETDATE, 0, 0); }
+REZORE32_INLINE void Calendar_SetHighlight(HWND hwnd, DWORD date) {
+    SendMessageA(hwnd, CLNDR_SETHIGHLIGHT, 0, (LPARAM)date);
+}
+/* day 1 to 31 marks that day of every month; 0 clears every mark. */
+REZORE32_INLINE void Calendar_MarkDay(HWND hwnd, int day) { SendMessageA(hwnd, CLNDR_MARKDAY, 0, (LPARAM)day); }
+REZORE32_INLINE void Calendar_SetEnglish(HWND hwnd) { SendMessageA(hwnd, CLNDR_SETENGLISH, 0, 0); }
+REZORE32_INLINE void Calendar_SetJapanese(HWND hwnd) { SendMessageA(hwnd, CLNDR_SETJAPANESE, 0, 0); }
+REZORE32_INLINE void Calendar_SetNormal(HWND hwnd) { SendMessageA(hwnd, CLNDR_SETNORMAL, 0, 0); }
+REZORE32_INLINE void Calendar_SetViewOnly(HWND hwnd) { SendMessageA(hwnd, CLNDR_SETVIEWONLY, 0, 0); }
+REZORE32_INLINE void Calendar_SetMonthOnly(HWND hwnd) { SendMessageA(hwnd, CLNDR_SETMONTHONLY, 0, 0); }
+REZORE32_INLINE void Calendar_HideMarks(HWND hwnd) { SendMessageA(hwnd, CLNDR_HIDEMARKS, 0, 0); }
+REZORE32_INLINE void Calendar_ShowMarks(HWND hwnd) { SendMessageA(hwnd, CLNDR_SHOWMARKS, 0, 0); }
+/* Runs the modal jump dialog on the calendar's parent; OK shows day 1 of
+ * the chosen month. */
+REZORE32_INLINE void Calendar_JumpDialog(HWND hwnd) { SendMessageA(hwnd, CLNDR_JUMPDIALOG, 0, 0); }
+
+/* The day (1 to 31) whose cell holds the client point, 0 when the point is
+ * on no day: the geometry above applied to the shown month. */
+REZORE32_INLINE int Calendar_DayAtPoint(HWND hwnd, POINT pt) {
+    RECT rc;
+    int weeks, lines, cw, ch, mx, my, line, column;
+    weeks = 6;
+    while (weeks > 4 && Calendar_DayCell(hwnd, 7 * (weeks - 1)) == 0)
+        --weeks;
+    if (!GetClientRect(hwnd, &rc))
+        return 0;
+    lines = weeks + 2;
+    cw = rc.right / 7;
+    ch = rc.bottom / lines;
+    mx = (rc.right % 7) / 2;
+    my = (rc.bottom % lines) / 2;
+    if (cw <= 0 || ch <= 0 || pt.x < mx || pt.y < my)
+        return 0;
+    column = (pt.x - mx) / cw;
+    line = (pt.y - my) / ch;
+    if (column > 6 || line < 2 || line >= lines)
+        return 0;
+    return Calendar_DayCell(hwnd, 7 * (line - 2) + column);
+}
 
 /* Class window procedure of the jump dialog "NbClndrJump!+" (template
  * 4000), which the calendar runs from its title. */
@@ -393,10 +651,12 @@ REZORE32_API LRESULT WINAPI SelYearMonthDlgFn(HWND hwnd, UINT msg, WPARAM wParam
  * arrows at the right end of the strip.
  * Keys: Ctrl+Tab / Right next tab, Ctrl+Shift+Tab / Left previous (no
  * wrap-around); Tab and Shift+Tab move the dialog focus.
- * Window extra bytes: eight 32-bit slots behind the Button class's own
- * bytes (n = GetClassInfoA of "Button" cbWndExtra): n+4 selected tab,
- * n+8 tab count, n+12 flags (0x1 focus), n+16 font, n+20 first shown tab,
- * n+24 last shown tab, n+28 tab height.
+ * The parent receives WM_COMMAND, MAKEWPARAM(id, FOLDERN_SELCHANGE),
+ * lParam the folder, once for each selection the user makes, after the
+ * new index is stored; FOLDERN_SELCHANGE is 0, the value of BN_CLICKED.
+ * Window extra bytes: eight 32-bit slots behind the Button class's own n
+ * bytes (n = cbWndExtra of GetClassInfoA(NULL, "Button", ...)), at
+ * n + FOLDER_GWL_SEL and so on.
  * --------------------------------------------------------------------- */
 #define REZORE32_FOLDERCLASS "NbFolder!+"
 
@@ -409,6 +669,20 @@ REZORE32_API LRESULT WINAPI FolderCtlWndFn(HWND hwnd, UINT msg, WPARAM wParam, L
 
 /* WM_COMMAND notification code: the user selected another tab. */
 #define FOLDERN_SELCHANGE 0
+
+/* Offsets from the Button class's byte count, 32-bit slots. */
+#define FOLDER_GWL_SEL        4  /* selected tab */
+#define FOLDER_GWL_COUNT      8  /* tab count */
+#define FOLDER_GWL_FLAGS      12 /* 0x1: focused */
+#define FOLDER_GWL_FONT       16 /* HFONT from WM_SETFONT (REZORE32_SLOTHANDLE) */
+#define FOLDER_GWL_FIRSTSHOWN 20 /* first tab shown in the strip */
+#define FOLDER_GWL_LASTSHOWN  24 /* last tab shown, as of the last paint */
+#define FOLDER_GWL_TABHEIGHT  28 /* tab height, as of the last paint */
+
+/* Selects tab `index` (not checked: an index beyond the tabs shows none
+ * selected) and repaints; no notification. */
+REZORE32_INLINE void Folder_SetSel(HWND hwnd, int index) { SendMessageA(hwnd, FOLDER_SETSEL, (WPARAM)index, 0); }
+REZORE32_INLINE int Folder_GetSel(HWND hwnd) { return (int)SendMessageA(hwnd, FOLDER_GETSEL, 0, 0); }
 
 /* ------------------------------------------------------------------------
  * Pop-ups: the message window, tool tips, the pop-up viewer and the ten-key
