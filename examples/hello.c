@@ -16,21 +16,20 @@ static BOOL RunSelfTest(HWND dlg);
 /* The spin has stepped (its position is already the new one): show it. */
 static void OnSpin(HWND dlg)
 {
-    LRESULT pos = SendDlgItemMessageA(dlg, IDC_SPIN, SPIN_GETPOS, 0, 0);
-    SetDlgItemInt(dlg, IDC_COPIES, (UINT)pos, FALSE);
+    SetDlgItemInt(dlg, IDC_COPIES, (UINT)Spin_GetPos(GetDlgItem(dlg, IDC_SPIN)), FALSE);
 }
 
 /* A number typed into the edit box: the spin steps on from it. */
 static void OnCopiesTyped(HWND dlg)
 {
     UINT copies = GetDlgItemInt(dlg, IDC_COPIES, NULL, FALSE);
-    SendDlgItemMessageA(dlg, IDC_SPIN, SPIN_SETPOS, copies, 0); /* 0: no notification */
+    Spin_SetPos(GetDlgItem(dlg, IDC_SPIN), (LONG)copies, 0); /* 0: no notification */
 }
 
 /* A day was chosen on the calendar: read it back as year, month and day. */
 static void OnDayChosen(HWND dlg)
 {
-    DWORD date = (DWORD)SendDlgItemMessageA(dlg, IDC_DATE, CLNDR_GETDATE, 0, 0);
+    DWORD date = Calendar_GetDate(GetDlgItem(dlg, IDC_DATE));
     char text[16];
     wsprintfA(text, "%04d/%02d/%02d", CLNDR_YEAR(date), CLNDR_MONTH(date), CLNDR_DAY(date));
     SetDlgItemTextA(dlg, IDC_CHOSEN, text);
@@ -41,7 +40,7 @@ static INT_PTR CALLBACK HelloDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM l
     switch (msg) {
     case WM_INITDIALOG:
         /* Position 1, range 1 to 99; the edit box follows. */
-        SendDlgItemMessageA(dlg, IDC_SPIN, SPIN_SETRANGE, 1, MAKELONG(1, 99));
+        Spin_SetRange(GetDlgItem(dlg, IDC_SPIN), 1, 1, 99);
         OnSpin(dlg);
         CenterPopup(dlg, NULL);
         if (lParam)
@@ -79,9 +78,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR cmdLine, int sh
     INT_PTR result;
     (void)previous;
     (void)show;
-    /* The import of CenterPopup makes Windows load REZORE32.DLL before
-       this runs, and loading it registers the classes the template names.
-       A program that calls no export at all must load the DLL itself. */
+    /* Makes the program import REZORE32.DLL, so that Windows loads it (and
+       it registers the classes the template names) before this runs. */
+    Rezore32Init();
     result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HELLO), NULL, HelloDlgProc, selfTest);
     if (result == -1)
         return 2; /* the dialog could not be made */
@@ -94,7 +93,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR cmdLine, int sh
 static BOOL CopiesAre(HWND dlg, UINT expected)
 {
     return GetDlgItemInt(dlg, IDC_COPIES, NULL, FALSE) == expected
-        && (UINT)SendDlgItemMessageA(dlg, IDC_SPIN, SPIN_GETPOS, 0, 0) == expected;
+        && (UINT)Spin_GetPos(GetDlgItem(dlg, IDC_SPIN)) == expected;
 }
 
 static void Press(HWND dlg, int id, WPARAM key)

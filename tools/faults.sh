@@ -20,7 +20,7 @@ missed=0
 backup=$(mktemp)
 current=""
 restore() { [ -n "$current" ] && cp "$backup" "$current"; current=""; }
-trap 'restore; rm -f "$backup"' EXIT
+trap 'restore; rm -f "$backup"; rezore32_session_cleanup' EXIT
 trap 'exit 130' INT TERM
 while IFS=$'\t' read -r path before after filter what mode; do
     [ -z "$path" ] || [ "${path:0:1}" = "#" ] && continue
