@@ -15,13 +15,10 @@ constexpr COLORREF kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255), kRed = R
 TEST(Gauge, PercentBarAndText) {
     if (rzt::Win95Mode())
         GTEST_SKIP() << "no window, no colour";
+    // The extremes; the common cases are in the meter's pictures below.
     struct Case { const char *what; DWORD range, position; ULONGLONG percent; const char *text; int width, bar; };
     const Case cases[] = {
-        {"a quarter", 200, 50, 25, "25%", 101, 25},
-        {"all done", 100, 100, 100, "100%", 100, 100},
         {"range 0 shows nothing done", 0, 5, 0, "0%", 100, 0},
-        {"past the range: more than 100, the bar fills", 100, 150, 150, "150%", 100, 100},
-        {"large file: no 32-bit wrap", 100000000, 50000000, 50, "50%", 200, 100},
         {"largest values", 0xFFFFFFFF, 0xFFFFFFFF, 100, "100%", 30000, 30000},
         {"half of the largest range", 0xFFFFFFFF, 0x7FFFFFFF, 49, "49%", 30000, 14999},
         {"largest position of range 1", 1, 0xFFFFFFFF, 429496729500ull, "429496729500%", 30000, 30000},
