@@ -277,4 +277,15 @@ void Key(WORD vk, DWORD flags) {
     SendInput(1, &in, sizeof(in));
 }
 
+// ---------------------------------------------------------------- repaints
+void Redraw(HWND hwnd) { RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
+
+std::vector<std::string> ClientGrid(HWND hwnd, const std::vector<Legend> &legend) {
+    RECT rc = {};
+    GetClientRect(hwnd, &rc);
+    Canvas c(rc.right, rc.bottom, RGB(1, 2, 3));
+    Snapshot(hwnd, c);
+    return Grid(c, legend);
+}
+
 }  // namespace rzt

@@ -199,4 +199,10 @@ private:
     const BYTE *p_;
 };
 
+// ---------------------------------------------------------------- repaints
+// Repaints a window at once, erasing first.
+void Redraw(HWND hwnd);
+// A window's client pixels as characters, as Grid reads a canvas.
+std::vector<std::string> ClientGrid(HWND hwnd, const std::vector<Legend> &legend);
+
 }  // namespace rzt

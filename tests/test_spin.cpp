@@ -1,180 +1,114 @@
-// Spin control: record, messages, step rules, keyboard, double clicks and
-// painting.
+// Spin control: record, step rules, messages and painting, then the held
+// button under real mouse input: another thread moves the pointer and
+// presses while this thread dispatches, and the parent notes each step's time.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <thread>
 
 #include "tests/support.h"
 
 namespace {
 
 constexpr int kId = 321;
-
-// Window extra bytes of the spin.
 enum : int { kRangeSlot = 0, kPosSlot = 4, kHalfSlot = 8, kBitmapSlot = 12, kStateSlot = 16 };
 
 class SpinTest : public testing::Test {
 protected:
-    HWND Spin(DWORD style = 0, int w = 20, int h = 30) {
-        spin_ = rzt::CreateChild(parent_, REZORE32_SPINCLASS, style, 10, 10, w, h, kId);
-        return spin_;
+    HWND Spin(DWORD style = 0, int w = 20, int h = 40) {
+        return spin_ = rzt::CreateChild(parent_, REZORE32_SPINCLASS, style, 10, 10, w, h, kId);
     }
     LONG Slot(int index) const { return GetWindowLongA(spin_, index); }
-    void Key(WPARAM vk) { SendMessageA(spin_, WM_KEYDOWN, vk, 0); }
     LRESULT Pos() const { return SendMessageA(spin_, SPIN_GETPOS, 0, 0); }
     // Codes of the WM_COMMANDs the parent received, checked for id and handle.
     std::vector<int> Codes() const {
         std::vector<int> codes;
         for (const rzt::Sent &s : parent_.Commands()) {
-            EXPECT_EQ(LOWORD(s.wParam), kId);
+            EXPECT_EQ(s.wParam & 0xFFFF, static_cast<WPARAM>(kId));
             EXPECT_EQ(s.lParam, reinterpret_cast<LPARAM>(spin_));
             codes.push_back(HIWORD(s.wParam));
         }
         return codes;
     }
+    std::string Picture() {
+        rzt::Redraw(spin_);
+        return rzt::Join(rzt::ClientGrid(spin_, {{rzt::FaceColour(), '.'}, {0, '#'}, {rzt::Light(), 'L'},
+                                                 {rzt::Dark(), 'D'}}));
+    }
     rzt::RecordingParent parent_;
     HWND spin_ = nullptr;
 };
 
-TEST_F(SpinTest, CreatedRecord) {
+TEST_F(SpinTest, RecordAndMessages) {
     Spin();
-    EXPECT_EQ(Slot(kRangeSlot), 0x10000);
-    EXPECT_EQ(Slot(kPosSlot), 0);
+    EXPECT_EQ(std::vector<LONG>({Slot(kRangeSlot), Slot(kPosSlot), Slot(kHalfSlot), Slot(kStateSlot)}),
+              std::vector<LONG>({0x10000, 0, 0, 0}));
+    const HGDIOBJ arrows = reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(Slot(kBitmapSlot)));
+    EXPECT_EQ(GetObjectType(arrows), static_cast<DWORD>(OBJ_BITMAP));
+    // Range and position are stored unchecked; other keys do nothing.
+    EXPECT_EQ(SendMessageA(spin_, SPIN_SETRANGE, static_cast<WPARAM>(-7), MAKELONG(3, 9)), 0);
+    EXPECT_EQ(std::vector<LRESULT>({SendMessageA(spin_, SPIN_GETRANGE, 0, 0), Pos()}),
+              std::vector<LRESULT>({MAKELONG(3, 9), -7}));
+    for (int key : {VK_SPACE, VK_RETURN, VK_PRIOR, 0x41})
+        EXPECT_EQ(SendMessageA(spin_, WM_KEYDOWN, key, 0), 0);
+    // SPIN_SETPOS tells the parent only with code 1 or 2, even of the same value.
+    for (LPARAM code : {0, 3, -1})
+        EXPECT_EQ(SendMessageA(spin_, SPIN_SETPOS, 1000, code), 0);
+    EXPECT_EQ(Pos(), 1000);
     EXPECT_EQ(Slot(kHalfSlot), 0);
+    EXPECT_TRUE(parent_.sent.empty());
+    SendMessageA(spin_, SPIN_SETPOS, 1000, SPINN_DOWN);
+    SendMessageA(spin_, SPIN_SETPOS, 0, SPINN_UP);
+    EXPECT_EQ(Codes(), (std::vector<int>{SPINN_DOWN, SPINN_UP}));
+    SetFocus(spin_);
+    EXPECT_EQ(Slot(kStateSlot), 1);
+    SetFocus(parent_);
     EXPECT_EQ(Slot(kStateSlot), 0);
-    HBITMAP arrows = reinterpret_cast<HBITMAP>(static_cast<LONG_PTR>(Slot(kBitmapSlot)));
-    BITMAP bm = {};
-    ASSERT_EQ(GetObjectA(arrows, sizeof(bm), &bm), static_cast<int>(sizeof(bm)));
-    EXPECT_EQ(bm.bmWidth, 36);
-    EXPECT_EQ(bm.bmHeight, 9);
-    EXPECT_EQ(SendMessageA(spin_, SPIN_GETRANGE, 0, 0), 0x10000);
     DestroyWindow(spin_);
     EXPECT_EQ(GetObjectType(arrows), 0u);  // the bitmap goes with the window
 }
 
-TEST_F(SpinTest, RangeAndPositionAreStoredUnchecked) {
-    Spin();
-    EXPECT_EQ(SendMessageA(spin_, SPIN_SETRANGE, static_cast<WPARAM>(-7), MAKELONG(3, 9)), 0);
-    EXPECT_EQ(Slot(kRangeSlot), MAKELONG(3, 9));
-    EXPECT_EQ(Pos(), -7);
-    EXPECT_EQ(SendMessageA(spin_, SPIN_SETPOS, 1000, 0), 0);
-    EXPECT_EQ(Pos(), 1000);
-    EXPECT_TRUE(parent_.sent.empty());  // neither message notifies
-}
-
-struct StepCase {
-    const char *what;
-    DWORD style;
-    LONG range;
-    LONG start;
-    WPARAM key;
-    LONG expected;
-    int code;  // 0: no notification
-};
-
 TEST_F(SpinTest, StepRules) {
-    const StepCase cases[] = {
-        {"up within range", 0, MAKELONG(0, 1), 0, VK_UP, 1, SPINN_UP},
+    struct Case { const char *what; DWORD style; LONG range, start; WPARAM key; LONG expected; int code; };
+    const LONG kHigh = static_cast<LONG>(0xFFFF8000);  // 32768..65535: the limits are unsigned
+    const Case cases[] = {
         {"up wraps to minimum", 0, MAKELONG(0, 1), 1, VK_UP, 0, SPINN_UP},
         {"down wraps to maximum", 0, MAKELONG(0, 1), 0, VK_DOWN, 1, SPINN_DOWN},
         {"up stops at maximum", SPINS_NOWRAP, MAKELONG(0, 1), 1, VK_UP, 1, 0},
         {"down stops at minimum", SPINS_NOWRAP, MAKELONG(0, 1), 0, VK_DOWN, 0, 0},
         {"down from above lands on maximum", 0, MAKELONG(0, 5), 10, VK_DOWN, 5, SPINN_DOWN},
-        {"down from above, no wrap", SPINS_NOWRAP, MAKELONG(0, 5), 10, VK_RIGHT, 5, SPINN_DOWN},
+        {"right from above, no wrap", SPINS_NOWRAP, MAKELONG(0, 5), 10, VK_RIGHT, 5, SPINN_DOWN},
         {"up from above wraps", 0, MAKELONG(0, 5), 10, VK_UP, 0, SPINN_UP},
-        {"up from above, no wrap stays", SPINS_NOWRAP, MAKELONG(0, 5), 10, VK_LEFT, 10, 0},
+        {"left from above, no wrap, stays", SPINS_NOWRAP, MAKELONG(0, 5), 10, VK_LEFT, 10, 0},
         {"up from below the minimum", 0, MAKELONG(5, 9), -3, VK_UP, -2, SPINN_UP},
         {"down from below wraps to maximum", 0, MAKELONG(5, 9), -3, VK_DOWN, 9, SPINN_DOWN},
-        {"limits are unsigned 16-bit", 0, static_cast<LONG>(0xFFFF8000), 65534, VK_UP, 65535, SPINN_UP},
-        {"top of the unsigned range wraps", 0, static_cast<LONG>(0xFFFF8000), 65535, VK_UP, 32768, SPINN_UP},
-        {"down above the minimum", 0, static_cast<LONG>(0xFFFF8000), 40000, VK_DOWN, 39999, SPINN_DOWN},
-        {"left steps up", 0, MAKELONG(0, 9), 4, VK_LEFT, 5, SPINN_UP},
-        {"right steps down", 0, MAKELONG(0, 9), 4, VK_RIGHT, 3, SPINN_DOWN},
+        {"up to the unsigned maximum", 0, kHigh, 65534, VK_UP, 65535, SPINN_UP},
+        {"the unsigned maximum wraps", 0, kHigh, 65535, VK_LEFT, 32768, SPINN_UP},
+        {"down above the unsigned minimum", 0, kHigh, 40000, VK_RIGHT, 39999, SPINN_DOWN},
         {"equal limits, wrap is no change", 0, MAKELONG(4, 4), 4, VK_UP, 4, 0},
     };
-    for (const StepCase &t : cases) {
+    for (const Case &t : cases) {
         SCOPED_TRACE(t.what);
         Spin(t.style);
         SendMessageA(spin_, SPIN_SETRANGE, static_cast<WPARAM>(t.start), t.range);
         parent_.sent.clear();
-        Key(t.key);
+        SendMessageA(spin_, WM_KEYDOWN, t.key, 0);
         EXPECT_EQ(Pos(), t.expected);
         EXPECT_EQ(Codes(), t.code ? std::vector<int>{t.code} : std::vector<int>{});
-        const bool up = t.key == VK_UP || t.key == VK_LEFT;
-        EXPECT_EQ(Slot(kHalfSlot), up ? 1 : 2);  // set whether or not the value changed
+        EXPECT_EQ(Slot(kHalfSlot), t.key == VK_UP || t.key == VK_LEFT ? 1 : 2);  // even without a change
         DestroyWindow(spin_);
     }
 }
 
-TEST_F(SpinTest, SetPosNotifiesOnlyWithCodeOneOrTwo) {
+// Presses sent while no button is down: outside, SPIN_STEP does nothing;
+// inside, the press steps once from where the cursor is and lets go at once.
+TEST_F(SpinTest, SentPressesStepOnceFromTheCursor) {
     Spin();
-    for (LPARAM code : {0, 3, -1})
-        SendMessageA(spin_, SPIN_SETPOS, 1, code);
-    EXPECT_TRUE(Codes().empty());
-    SendMessageA(spin_, SPIN_SETPOS, 1, SPINN_DOWN);  // same value, still told
-    SendMessageA(spin_, SPIN_SETPOS, 0, SPINN_UP);
-    EXPECT_EQ(Codes(), (std::vector<int>{SPINN_DOWN, SPINN_UP}));
-}
-
-TEST_F(SpinTest, KeyboardAndDialogCode) {
-    Spin();
-    EXPECT_EQ(SendMessageA(spin_, WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS);
-    for (WPARAM other : {static_cast<WPARAM>(VK_SPACE), static_cast<WPARAM>(VK_RETURN),
-                         static_cast<WPARAM>(VK_PRIOR), static_cast<WPARAM>('A')})
-        EXPECT_EQ(SendMessageA(spin_, WM_KEYDOWN, other, 0), 0);
-    EXPECT_EQ(Pos(), 0);
-    EXPECT_EQ(Slot(kHalfSlot), 0);
-    EXPECT_TRUE(parent_.sent.empty());
-}
-
-TEST_F(SpinTest, DoubleClicksGoToTheParent) {
-    Spin();
-    parent_.answerDoubleClick = 0x5A5A;
-    EXPECT_EQ(SendMessageA(spin_, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(3, 4)), 0x5A5A);
-    EXPECT_EQ(SendMessageA(spin_, WM_RBUTTONDBLCLK, MK_RBUTTON, MAKELPARAM(5, 6)), 0x5A5A);
-    const std::vector<rzt::Sent> expected = {
-        {SPIN_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(3, 4), 0},
-        {SPIN_RBUTTONDBLCLK, MK_RBUTTON, MAKELPARAM(5, 6), 0},
-    };
-    EXPECT_EQ(parent_.sent, expected);
-    EXPECT_EQ(Pos(), 0);  // a forwarded double click does not step
-}
-
-TEST_F(SpinTest, DoubleClickWithoutParentGoesToDefWindowProc) {
-    HWND lone = CreateWindowExA(0, REZORE32_SPINCLASS, "", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
-    EXPECT_EQ(SendMessageA(lone, WM_LBUTTONDBLCLK, 0, 0), 0);
-    EXPECT_EQ(SendMessageA(lone, WM_RBUTTONDBLCLK, 0, 0), 0);
-    DestroyWindow(lone);
-}
-
-TEST_F(SpinTest, FocusSetsTheStateBit) {
-    Spin();
-    SetFocus(spin_);
-    EXPECT_EQ(Slot(kStateSlot), 1);
-    SetFocus(parent_);
-    EXPECT_EQ(Slot(kStateSlot), 0);
-}
-
-TEST_F(SpinTest, SysColorChangeGoesOnToDefWindowProc) {
-    Spin();
-    EXPECT_EQ(SendMessageA(spin_, WM_SYSCOLORCHANGE, 0, 0), 0);
-    EXPECT_NE(Get3DFaceBrush(), nullptr);
-}
-
-TEST_F(SpinTest, MouseStepWithTheCursorOutsideDoesNothing) {
-    Spin();
-    SetCursorPos(0, 700);
+    rzt::MoveCursor({0, 700}, 50);
     EXPECT_EQ(SendMessageA(spin_, SPIN_STEP, 0, 0), 0);
-    EXPECT_EQ(Pos(), 0);
     EXPECT_EQ(Slot(kHalfSlot), 0);
-}
-
-// A press that arrives while no button is down (sent, not clicked) steps
-// once from where the cursor is and lets go of the mouse at once.
-TEST_F(SpinTest, PressWithoutAHeldButtonEndsAtOnce) {
-    Spin();
-    POINT upper = {5, 5};
-    ClientToScreen(spin_, &upper);
-    SetCursorPos(upper.x, upper.y);
-    rzt::Pump(100);
+    rzt::MoveCursor({55, 55}, 100);
     EXPECT_EQ(SendMessageA(spin_, WM_LBUTTONDOWN, 0, static_cast<LPARAM>(0xFFFFFFFF)), 0);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(Codes(), std::vector<int>{SPINN_UP});
@@ -182,90 +116,188 @@ TEST_F(SpinTest, PressWithoutAHeldButtonEndsAtOnce) {
     EXPECT_EQ(GetFocus(), spin_);
 }
 
-TEST_F(SpinTest, OddSizesAndMessagesDoNotCrash) {
-    for (SIZE size : {SIZE{0, 0}, SIZE{1, 1}, SIZE{3, 200}, SIZE{200, 3}}) {
-        for (DWORD style : {0ul, static_cast<unsigned long>(SPINS_HORZ | SPINS_LRARROWS)}) {
-            Spin(style, size.cx, size.cy);
-            SetFocus(spin_);
-            RedrawWindow(spin_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-            Key(VK_DOWN);
-            SendMessageA(spin_, SPIN_STEP, 0x1234, -1);
-            SendMessageA(spin_, WM_ENABLE, FALSE, 0);
-            DestroyWindow(spin_);
-        }
-    }
-    // A spin whose bitmap is gone paints without glyphs.
-    Spin();
-    DeleteObject(reinterpret_cast<HBITMAP>(static_cast<LONG_PTR>(Slot(kBitmapSlot))));
-    SetWindowLongA(spin_, kBitmapSlot, 0);
-    RedrawWindow(spin_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-}
-
-// ---------------------------------------------------------------- painting
-// The legend of spin pictures: face '.', black '#', light 'L', dark 'D'.
-std::vector<rzt::Legend> SpinColours() {
-    return {{rzt::FaceColour(), '.'}, {RGB(0, 0, 0), '#'}, {rzt::Light(), 'L'}, {rzt::Dark(), 'D'}};
-}
-
-std::string Picture(HWND spin, int w, int h) {
-    RedrawWindow(spin, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    rzt::Canvas c(w, h, RGB(1, 2, 3));
-    rzt::Snapshot(spin, c);
-    return rzt::Join(rzt::Grid(c, SpinColours()));
-}
-
-TEST_F(SpinTest, PaintsVertical) {
-    // HW 7, HH 12: up glyph at (3, 2), down glyph at (3, 15); the first
-    // half's bevel ends on row 11, the divider is row 12.
+TEST_F(SpinTest, Paints) {
+    // Halves 7 x 12: glyphs at (3, 2) and (3, 15), the divider on row 12.
     Spin(0, 14, 24);
-    EXPECT_EQ(Picture(spin_, 14, 24), rzt::Join({
-        "LLLLLLLLLLLLLL",
-        "L............D",
-        "L............D",
-        "L......#.....D",
-        "L.....###....D",
-        "L.....###....D",
-        "L....#####...D",
-        "L....#####...D",
-        "L...#######..D",
-        "L...#######..D",
-        "L............D",
-        "DDDDDDDDDDDDDD",
-        "##############",
-        "LLLLLLLLLLLLLD",
-        "L............D",
-        "L............D",
-        "L...#######..D",
-        "L...#######..D",
-        "L....#####...D",
-        "L....#####...D",
-        "L.....###....D",
-        "L.....###....D",
-        "L......#.....D",
-        "DDDDDDDDDDDDDD",
-    }));
-}
-
-TEST_F(SpinTest, PaintsHorizontalWithLeftRightArrowsAndFocus) {
-    // HW 13, HH 6, focused (inset 2, edge 1): left glyph at (2, 2), right
-    // glyph at (16, 2), divider column 13, black outline all round.
+    EXPECT_EQ(Picture(), rzt::Join({
+        "LLLLLLLLLLLLLL", "L............D", "L............D", "L......#.....D", "L.....###....D", "L.....###....D",
+        "L....#####...D", "L....#####...D", "L...#######..D", "L...#######..D", "L............D", "DDDDDDDDDDDDDD",
+        "##############", "LLLLLLLLLLLLLD", "L............D", "L............D", "L...#######..D", "L...#######..D",
+        "L....#####...D", "L....#####...D", "L.....###....D", "L.....###....D", "L......#.....D", "DDDDDDDDDDDDDD"}));
+    // Side by side with left and right arrows, focused: halves 13 x 6, inset
+    // 2 and edge 1, glyphs at (2, 2) and (16, 2), divider column 13, outline.
     Spin(SPINS_HORZ | SPINS_LRARROWS, 26, 13);
     SetFocus(spin_);
-    EXPECT_EQ(Picture(spin_, 26, 13), rzt::Join({
-        "##########################",
-        "#LLLLLLLLLLL.#.LLLLLLLLLL#",
-        "#L..........D#.L........D#",
-        "#L......##..D#.L.##.....D#",
-        "#L....####..D#.L.####...D#",
-        "#L..######..D#.L.######.D#",
-        "#L.#######..D#.L.#######D#",
-        "#L..######..D#.L.######.D#",
-        "#L....####..D#.L.####...D#",
-        "#L......##..D#.L.##.....D#",
-        "#L..........D#.L........D#",
-        "#DDDDDDDDDDDD#.DDDDDDDDDD#",
-        "##########################",
-    }));
+    EXPECT_EQ(Picture(), rzt::Join({
+        "##########################", "#LLLLLLLLLLL.#.LLLLLLLLLL#", "#L..........D#.L........D#",
+        "#L......##..D#.L.##.....D#", "#L....####..D#.L.####...D#", "#L..######..D#.L.######.D#",
+        "#L.#######..D#.L.#######D#", "#L..######..D#.L.######.D#", "#L....####..D#.L.####...D#",
+        "#L......##..D#.L.##.....D#", "#L..........D#.L........D#", "#DDDDDDDDDDDD#.DDDDDDDDDD#",
+        "##########################"}));
+}
+
+// ---------------------------------------------------------------- held
+// The spin sits at screen (50, 50), 20 x 40: upper half y 50..69, lower 70..89.
+const POINT kUpper = {60, 58}, kLower = {60, 82}, kOutside = {250, 300};
+
+// One action of a script, at a time in milliseconds from its start.
+struct Action { DWORD at; std::function<void()> run; };
+Action MoveTo(DWORD at, POINT p) { return {at, [p] { rzt::MoveCursor(p, 0); }}; }
+Action Press(DWORD at, DWORD flags = MOUSEEVENTF_LEFTDOWN) { return {at, [flags] { rzt::Mouse(flags); }}; }
+
+class HeldSpinTest : public SpinTest {
+protected:
+    void SetUp() override {
+        SetForegroundWindow(parent_);
+        Spin();
+        SendMessageA(spin_, SPIN_SETRANGE, 500, MAKELONG(0, 1000));
+        rzt::MoveCursor(kOutside, 100);
+        parent_.sent.clear();
+    }
+    // Plays the script on another thread, the pointer first settled at
+    // `start`, while this one dispatches; returns this thread's processor
+    // time in milliseconds.
+    double Play(POINT start, const std::vector<Action> &script) {
+        rzt::MoveCursor(start);
+        FILETIME c, e, k0, u0, k1, u1;
+        GetThreadTimes(GetCurrentThread(), &c, &e, &k0, &u0);
+        volatile bool done = false;
+        std::thread player([&] {
+            const DWORD begin = GetTickCount();
+            for (const Action &a : script) {
+                const LONG wait = static_cast<LONG>(begin + a.at - GetTickCount());
+                if (wait > 0)
+                    Sleep(wait);
+                a.run();
+            }
+            done = true;
+        });
+        while (!done)
+            rzt::Pump(10);
+        player.join();
+        rzt::Pump(100);
+        GetThreadTimes(GetCurrentThread(), &c, &e, &k1, &u1);
+        auto ms = [](FILETIME f) { return (static_cast<ULONGLONG>(f.dwHighDateTime) << 32 | f.dwLowDateTime) / 1e4; };
+        return ms(k1) - ms(k0) + ms(u1) - ms(u0);
+    }
+    // The steps' times in ms after the first, each checked for its code.
+    std::vector<LONG> Times(int code) const {
+        std::vector<LONG> times;
+        const std::vector<rzt::Sent> steps = parent_.Commands();
+        for (size_t i = 0; i < steps.size(); ++i) {
+            EXPECT_EQ(steps[i].wParam, static_cast<WPARAM>(MAKEWPARAM(kId, code))) << "step " << i;
+            times.push_back(static_cast<LONG>(steps[i].tick - steps[0].tick));
+        }
+        return times;
+    }
+};
+
+TEST_F(HeldSpinTest, RepeatsAfter375ThenEvery75WithoutBurningTheProcessor) {
+    const double cpu = Play(kUpper, {Press(50), Press(1250, MOUSEEVENTF_LEFTUP)});
+    const std::vector<LONG> times = Times(SPINN_UP);
+    ASSERT_GE(times.size(), 10u);
+    for (size_t i = 1; i < times.size(); ++i)
+        EXPECT_NEAR(times[i] - times[i - 1], i == 1 ? 375 : 75, 15) << "step " << i;
+    EXPECT_EQ(Pos(), 500 + static_cast<LONG>(times.size()));
+    EXPECT_LT(cpu, 150.0) << "ms of processor time in 1.2 s held";  // a polling loop would use all of it
+}
+
+TEST_F(HeldSpinTest, OtherHalfSwapsDirectionAndOutsidePauses) {
+    std::string seen;  // the upper and lower half's look ('P' pressed) while up, while down, released
+    auto look = [&] {
+        const COLORREF face = rzt::FaceColour();
+        const std::vector<std::string> g = rzt::ClientGrid(spin_, {{face, '.'}, {face ^ 0xFFFFFF, 'P'}});
+        seen += {g[3][3], g[36][3], ' '};
+    };
+    Play(kUpper, {Press(50), {300, look}, MoveTo(600, kLower), {800, look}, MoveTo(900, kOutside),
+                  MoveTo(1400, kLower), Press(1700, MOUSEEVENTF_LEFTUP), {1800, look}});
+    EXPECT_EQ(seen, "P. .P .. ");
+    const std::vector<rzt::Sent> steps = parent_.Commands();
+    const auto down = std::find_if(steps.begin(), steps.end(),
+                                   [](const rzt::Sent &s) { return HIWORD(s.wParam) == SPINN_DOWN; });
+    EXPECT_GE(down - steps.begin(), 3);  // up at 0, 375, 450, 525 ms
+    LONG longestPause = 0;
+    for (auto s = down; s != steps.end(); ++s) {
+        EXPECT_EQ(HIWORD(s->wParam), SPINN_DOWN);
+        if (s != down)
+            longestPause = std::max(longestPause, static_cast<LONG>(s->tick - (s - 1)->tick));
+    }
+    EXPECT_GE(steps.end() - down, 4);
+    EXPECT_GE(longestPause, 400);  // nothing while the pointer was outside
+    EXPECT_EQ(Slot(kHalfSlot), 2);
+}
+
+TEST_F(HeldSpinTest, DoubleClickStepsOnceThenForwards) {
+    Play(kUpper, {Press(50), Press(150, MOUSEEVENTF_LEFTUP), Press(250), Press(350, MOUSEEVENTF_LEFTUP)});
+    EXPECT_EQ(Times(SPINN_UP).size(), 1u);
+    EXPECT_EQ(std::count_if(parent_.sent.begin(), parent_.sent.end(),
+                            [](const rzt::Sent &s) { return s.msg == SPIN_LBUTTONDBLCLK; }), 1);
+    EXPECT_EQ(Pos(), 501);
+}
+
+// With swapped buttons the press arrives as WM_LBUTTONDOWN while the
+// physical right button is down, and the loop must watch that one.  The
+// press is posted (Wine does not swap injected buttons).
+TEST_F(HeldSpinTest, SwappedButtonsWatchTheRightButton) {
+    HWND spin = spin_;
+    const std::vector<Action> script = {
+        Press(50, MOUSEEVENTF_RIGHTDOWN),
+        {200, [spin] { PostMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 32)); }},
+        Press(900, MOUSEEVENTF_RIGHTUP)};
+    SwapMouseButton(TRUE);
+    Play(kLower, script);
+    SwapMouseButton(FALSE);
+    EXPECT_GE(Times(SPINN_DOWN).size(), 5u);  // 0, 375, 450, 525, 600, 675 ms after the press
+    parent_.sent.clear();
+    Play(kLower, script);  // not swapped: the left button is up, one step
+    EXPECT_EQ(Times(SPINN_DOWN).size(), 1u);
+}
+
+// A step's notification that takes the press away from the spin ends the
+// hold at once: no further step, and the thread dispatches again while the
+// button is still down.
+VOID CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (HWND box = FindWindowA("#32770", "rz-hold")) {
+        KillTimer(nullptr, timer);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+}
+
+TEST_F(HeldSpinTest, HoldEndsWhenTheSpinLosesThePress) {
+    const std::pair<const char *, std::function<void(HWND spin, HWND parent)>> cases[] = {
+        {"destroyed", [](HWND spin, HWND) { DestroyWindow(spin); }},
+        {"disabled", [](HWND spin, HWND) { EnableWindow(spin, FALSE); }},
+        {"disabled by its style, keeping the capture",
+         [](HWND spin, HWND) { SetWindowLongA(spin, GWL_STYLE, GetWindowLongA(spin, GWL_STYLE) | WS_DISABLED); }},
+        {"capture taken", [](HWND, HWND parent) { SetCapture(parent); }},
+        {"modal message box", [](HWND, HWND parent) {
+             SetTimer(nullptr, 0, 150, CloseMessageBox);
+             MessageBoxA(parent, "", "rz-hold", MB_OK);
+         }},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.first);
+        if (!IsWindow(spin_))
+            Spin();
+        parent_.sent.clear();
+        bool responsive = false;
+        parent_.onCommand = [&](const rzt::Sent &) {
+            if (parent_.sent.size() == 1)
+                k.second(spin_, parent_);
+        };
+        HWND parent = parent_;
+        auto ask = [&] {
+            DWORD_PTR r;
+            responsive = SendMessageTimeoutA(parent, WM_NULL, 0, 0, SMTO_NORMAL, 150, &r) != 0;
+        };
+        Play(kUpper, {Press(50), {700, ask}, Press(1000, MOUSEEVENTF_LEFTUP)});
+        parent_.onCommand = nullptr;
+        EXPECT_TRUE(responsive);
+        EXPECT_EQ(parent_.Commands().size(), 1u);
+        if (GetCapture())
+            ReleaseCapture();
+        EnableWindow(spin_, TRUE);
+    }
 }
 
 }  // namespace

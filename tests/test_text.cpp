@@ -1,5 +1,5 @@
-// Text control: its lettering, colours and frame read back from pixels, and
-// its messages.
+// Text control: its lettering, colours and frame read back from pixels
+// against where the font puts ink.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,219 +9,128 @@
 namespace {
 
 constexpr int kW = 120, kH = 24;
-constexpr COLORREF kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0), kGrey = RGB(192, 192, 192);
+constexpr COLORREF kWhite = RGB(255, 255, 255), kGrey = RGB(192, 192, 192), kFace = 0xFFFFFFFF;
 
-// A crisp font, so that every pixel of the lettering is one of its colours.
-HFONT CrispFont() {
-    return CreateFontA(-13, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, NONANTIALIASED_QUALITY, 0, "Tahoma");
-}
-
-// Where the font puts ink for `text` drawn into the control's client area
-// with `format`: the lettering of one pass before it is moved.
-class InkMask {
-public:
-    InkMask(HFONT font, const std::string &text, UINT format) : canvas_(kW + 4, kH + 4, kWhite) {
-        HGDIOBJ old = SelectObject(canvas_.dc(), font);
-        SetBkMode(canvas_.dc(), TRANSPARENT);
-        SetTextColor(canvas_.dc(), kBlack);
-        RECT r = {0, 0, kW, kH};
-        DrawTextA(canvas_.dc(), text.data(), static_cast<int>(text.size()), &r, format | DT_SINGLELINE | DT_VCENTER);
-        SelectObject(canvas_.dc(), old);
-    }
-    bool At(int x, int y) const { return x >= 0 && y >= 0 && canvas_.At(x, y) != kWhite; }
-
-private:
-    rzt::Canvas canvas_;
-};
-
-// One drawing of the lettering: colour 1 or 2 at an offset.
-struct Pass {
-    int colour, dx, dy;
-};
+struct Pass { int colour, dx, dy; };  // one drawing of the lettering: colour 1 or 2 at an offset
+const std::vector<Pass> kRaised = {{1, 0, 0}, {2, 1, 1}}, kEngraved = {{1, 1, 1}, {2, 0, 0}};
 
 class TextTest : public testing::Test {
 protected:
-    TextTest() : font_(CrispFont()) {}
     ~TextTest() override { DeleteObject(font_); }
-
-    HWND Text(DWORD style, const std::string &text = "A&bg") {
+    void Text(DWORD style, const std::string &text = "A&bg") {
+        DestroyWindow(text_);
         text_ = rzt::CreateChild(parent_, REZORE32_TEXTCLASS, style, 10, 10, kW, kH);
         SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), 0);
-        SetWindowTextA(text_, text.c_str());
-        return text_;
+        ValidateRect(text_, nullptr);
+        EXPECT_TRUE(SetWindowTextA(text_, text.c_str()));
+        EXPECT_TRUE(GetUpdateRect(text_, nullptr, FALSE));  // a new text always repaints
+        rzt::Redraw(text_);
+        rzt::Snapshot(text_, shot_);
     }
-    void Show(rzt::Canvas &c) {
-        RedrawWindow(text_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        rzt::Snapshot(text_, c);
-    }
-    // Compares the client area, frame rows and columns left out when
-    // `inset` is 1, with the passes laid over `background`.
-    void ExpectLettering(const rzt::Canvas &c, const InkMask &ink, const std::vector<Pass> &passes,
-                         COLORREF first, COLORREF second, COLORREF background, int inset = 0) {
+    // Compares the shot, inside a frame of `inset`, with `text` drawn by the
+    // font in `format` for each pass over `background` (kFace: the face).
+    void ExpectLettering(const std::string &text, UINT format, const std::vector<Pass> &passes, COLORREF first,
+                         COLORREF second = 0, COLORREF background = kFace, int inset = 0) {
+        rzt::Canvas ink(kW, kH, kWhite);
+        HGDIOBJ old = SelectObject(ink.dc(), font_);
+        SetBkMode(ink.dc(), TRANSPARENT);
+        RECT r = {0, 0, kW, kH};
+        DrawTextA(ink.dc(), text.data(), static_cast<int>(text.size()), &r, format | DT_SINGLELINE | DT_VCENTER);
+        SelectObject(ink.dc(), old);
+        const COLORREF face = rzt::FaceColour();
         int wrong = 0;
         for (int y = inset; y < kH - inset; ++y)
             for (int x = inset; x < kW - inset; ++x) {
-                COLORREF expected = background;
+                COLORREF expected = background == kFace ? face : background;
                 for (const Pass &p : passes)
-                    if (ink.At(x - p.dx, y - p.dy))
-                        expected = p.colour == 1 ? first : second;
-                if (c.At(x, y) != expected && ++wrong <= 3)
-                    ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << c.At(x, y) << " not "
-                                  << expected;
+                    if (x >= p.dx && y >= p.dy && ink.At(x - p.dx, y - p.dy) != kWhite)
+                        expected = p.colour == 2 ? second : first == kFace ? face : first;
+                if (shot_.At(x, y) != expected && ++wrong <= 3)
+                    ADD_FAILURE() << x << "," << y << " is " << std::hex << shot_.At(x, y) << " not " << expected;
             }
         EXPECT_EQ(wrong, 0);
     }
-
     rzt::RecordingParent parent_;
-    HFONT font_;
+    // A crisp font, so that every pixel of the lettering is one of its colours.
+    HFONT font_ = CreateFontA(-13, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, NONANTIALIASED_QUALITY, 0, "Tahoma");
+    rzt::Canvas shot_{kW, kH, 0};
     HWND text_ = nullptr;
 };
 
-const std::vector<Pass> kRaised = {{1, 0, 0}, {2, 1, 1}};
-const std::vector<Pass> kEngraved = {{1, 1, 1}, {2, 0, 0}};
-
-struct LetteringCase {
-    const char *what;
-    DWORD style;
-    UINT format;  // alignment the lettering must have
-    std::vector<Pass> passes;
-    COLORREF first, second;  // 0xFFFFFFFF: the face colour
-};
-
-constexpr COLORREF kFace = 0xFFFFFFFF;
-
 TEST_F(TextTest, LetteringOfEachStyle) {
-    const LetteringCase cases[] = {
-        {"default: grey with a black shadow", 0, DT_LEFT, kRaised, kGrey, kBlack},
-        {"engraved: black over a face-coloured copy", TEXTS_ENGRAVED, DT_LEFT, kEngraved, kFace, kBlack},
-        {"white", TEXTS_WHITE, DT_LEFT, kRaised, kWhite, kBlack},
-        {"white engraved", TEXTS_WHITE | TEXTS_ENGRAVED, DT_LEFT, kEngraved, kWhite, kBlack},
-        {"thick", TEXTS_WHITE | TEXTS_THICK, DT_LEFT, {{1, 0, 0}, {1, 1, 0}, {2, 1, 1}, {2, 2, 1}}, kWhite, kBlack},
+    struct Case { const char *what; DWORD style; UINT format; std::vector<Pass> passes; COLORREF first; };
+    const Case cases[] = {
+        {"default: grey with a black shadow", 0, DT_LEFT, kRaised, kGrey},
+        {"engraved: black over a face-coloured copy", TEXTS_ENGRAVED, DT_LEFT, kEngraved, kFace},
+        {"white engraved", TEXTS_WHITE | TEXTS_ENGRAVED, DT_LEFT, kEngraved, kWhite},
+        {"thick", TEXTS_WHITE | TEXTS_THICK, DT_LEFT, {{1, 0, 0}, {1, 1, 0}, {2, 1, 1}, {2, 2, 1}}, kWhite},
         {"thick engraved", TEXTS_WHITE | TEXTS_ENGRAVED | TEXTS_THICK, DT_LEFT,
-         {{1, 2, 1}, {1, 1, 1}, {2, 1, 0}, {2, 0, 0}}, kWhite, kBlack},
-        {"right", TEXTS_WHITE | TEXTS_RIGHT, DT_RIGHT, kRaised, kWhite, kBlack},
-        {"centre", TEXTS_WHITE | TEXTS_CENTER, DT_CENTER, kRaised, kWhite, kBlack},
-        {"centre wins over right", TEXTS_WHITE | TEXTS_CENTER | TEXTS_RIGHT, DT_CENTER, kRaised, kWhite, kBlack},
-        {"no prefix: left, & shown", TEXTS_WHITE | TEXTS_NOPREFIX | TEXTS_CENTER | TEXTS_RIGHT, DT_NOPREFIX, kRaised,
-         kWhite, kBlack},
+         {{1, 2, 1}, {1, 1, 1}, {2, 1, 0}, {2, 0, 0}}, kWhite},
+        {"right", TEXTS_WHITE | TEXTS_RIGHT, DT_RIGHT, kRaised, kWhite},
+        {"centre wins over right", TEXTS_WHITE | TEXTS_CENTER | TEXTS_RIGHT, DT_CENTER, kRaised, kWhite},
+        {"no prefix: left, & shown", TEXTS_WHITE | TEXTS_NOPREFIX | TEXTS_CENTER, DT_NOPREFIX, kRaised, kWhite},
     };
-    rzt::Canvas c(kW, kH, 0);
-    for (const LetteringCase &t : cases) {
+    for (const Case &t : cases) {
         SCOPED_TRACE(t.what);
         Text(t.style);
-        Show(c);
-        const COLORREF first = t.first == kFace ? rzt::FaceColour() : t.first;
-        ExpectLettering(c, InkMask(font_, "A&bg", t.format), t.passes, first, t.second, rzt::FaceColour());
-        DestroyWindow(text_);
+        ExpectLettering("A&bg", t.format, t.passes, t.first);
+    }
+    for (size_t length : {127u, 128u, 10000u}) {  // right-aligned, so the last byte drawn is at the edge
+        SCOPED_TRACE(length);
+        std::string text(120, 'i');
+        while (text.size() < length)
+            text += text.size() % 2 ? 'W' : 'm';
+        Text(TEXTS_WHITE | TEXTS_RIGHT, text);
+        EXPECT_EQ(GetWindowTextLengthA(text_), static_cast<int>(length));  // kept, but only 127 bytes drawn
+        ExpectLettering(text.substr(0, 127), DT_RIGHT, kRaised, kWhite);
     }
     EXPECT_TRUE(parent_.sent.empty());  // none of them asks the parent
 }
 
-TEST_F(TextTest, TextBeyond127BytesIsCut) {
-    // Right-aligned, so the last byte drawn sits at the right edge.
-    const std::string head(120, 'i');
-    for (size_t length : {127u, 128u, 300u, 10000u}) {
-        SCOPED_TRACE(length);
-        std::string text = head;
-        while (text.size() < length)
-            text += text.size() % 2 ? 'W' : 'm';
-        Text(TEXTS_WHITE | TEXTS_RIGHT, text);
-        EXPECT_EQ(GetWindowTextLengthA(text_), static_cast<int>(length));  // all of it is kept
-        rzt::Canvas c(kW, kH, 0);
-        Show(c);
-        ExpectLettering(c, InkMask(font_, text.substr(0, 127), DT_RIGHT), kRaised, kWhite, kBlack,
-                        rzt::FaceColour());
-        DestroyWindow(text_);
-    }
-}
-
-struct ParentColourCase {
-    const char *what;
-    DWORD style;
-    bool brush;   // the parent answers with a brush
-    bool asked;
-};
-
 TEST_F(TextTest, ParentChoosesColours) {
     const COLORREF first = RGB(255, 0, 0), second = RGB(0, 128, 0), fill = RGB(0, 0, 128);
     HBRUSH navy = CreateSolidBrush(fill);
-    const ParentColourCase cases[] = {
+    struct Case { const char *what; DWORD style; bool brush, asked; };  // answered with a brush; asked
+    const Case cases[] = {
         {"with a brush", TEXTS_PARENTCOLOR, true, true},
         {"without a brush: class background", TEXTS_PARENTCOLOR, false, true},
         {"engraved", TEXTS_PARENTCOLOR | TEXTS_ENGRAVED, true, true},
         {"white wins, parent not asked", TEXTS_PARENTCOLOR | TEXTS_WHITE, true, false},
     };
-    rzt::Canvas c(kW, kH, 0);
-    for (const ParentColourCase &t : cases) {
+    for (const Case &t : cases) {
         SCOPED_TRACE(t.what);
         parent_.answerTextColour = [&](HDC dc) {
             SetBkColor(dc, first);
             SetTextColor(dc, second);
             return reinterpret_cast<LRESULT>(t.brush ? navy : nullptr);
         };
-        Text(t.style);
         parent_.sent.clear();
-        Show(c);
-        const std::vector<Pass> &passes = (t.style & TEXTS_ENGRAVED) ? kEngraved : kRaised;
-        const COLORREF background = t.brush && t.asked ? fill : rzt::FaceColour();
-        ExpectLettering(c, InkMask(font_, "A&bg", DT_LEFT), passes, t.asked ? first : kWhite,
-                        t.asked ? second : kBlack, background);
-        if (t.asked) {
-            ASSERT_EQ(parent_.sent.size(), 1u);
-            EXPECT_EQ(parent_.sent[0].msg, static_cast<UINT>(TEXT_CTLCOLOR));
-            EXPECT_EQ(parent_.sent[0].lParam, reinterpret_cast<LPARAM>(text_));
-        } else {
-            EXPECT_TRUE(parent_.sent.empty());
-        }
-        DestroyWindow(text_);
+        Text(t.style);
+        ExpectLettering("A&bg", DT_LEFT, (t.style & TEXTS_ENGRAVED) ? kEngraved : kRaised, t.asked ? first : kWhite,
+                        t.asked ? second : 0, t.brush && t.asked ? fill : kFace);
+        EXPECT_EQ(parent_.sent.empty(), !t.asked);
+        for (const rzt::Sent &s : parent_.sent)
+            EXPECT_TRUE(s.msg == TEXT_CTLCOLOR && s.lParam == reinterpret_cast<LPARAM>(text_));
     }
     parent_.answerTextColour = nullptr;
     DeleteObject(navy);
 }
 
 TEST_F(TextTest, FrameRaisedAndSunken) {
-    rzt::Canvas c(kW, kH, 0);
-    for (bool sunken : {false, true}) {
-        SCOPED_TRACE(sunken ? "sunken" : "raised");
+    for (bool sunken : {false, true})
         for (const char *text : {"", "A&bg"}) {
+            SCOPED_TRACE(testing::Message() << (sunken ? "sunken " : "raised ") << text);
             Text(TEXTS_WHITE | TEXTS_FRAME | (sunken ? TEXTS_FRAMESUNKEN : 0), text);
-            Show(c);
-            const COLORREF p1 = sunken ? rzt::Dark() : rzt::Light(), p2 = sunken ? rzt::Light() : rzt::Dark();
-            // Top row and left column in the first pen, bottom row and
-            // right column (its top pixel too) in the second.
-            EXPECT_EQ(c.At(0, 0), p1);
-            EXPECT_EQ(c.At(kW / 2, 0), p1);
-            EXPECT_EQ(c.At(0, kH - 1), p1);
-            EXPECT_EQ(c.At(0, kH / 2), p1);
-            EXPECT_EQ(c.At(kW - 1, 0), p2);
-            EXPECT_EQ(c.At(kW - 1, kH / 2), p2);
-            EXPECT_EQ(c.At(kW / 2, kH - 1), p2);
-            EXPECT_EQ(c.At(kW - 1, kH - 1), p2);
-            // Inside the frame: the lettering, or only the background.
-            ExpectLettering(c, InkMask(font_, text, DT_LEFT), kRaised, kWhite, kBlack, rzt::FaceColour(), 1);
-            DestroyWindow(text_);
+            // Top row and left column in the first pen; bottom row and right
+            // column, its top pixel too, in the second.
+            const std::string frame = sunken ? "DDDDLLLL" : "LLLLDDDD";
+            std::string seen;
+            for (POINT p : {POINT{0, 0}, POINT{kW / 2, 0}, POINT{0, kH - 1}, POINT{0, kH / 2}, POINT{kW - 1, 0},
+                            POINT{kW - 1, kH / 2}, POINT{kW / 2, kH - 1}, POINT{kW - 1, kH - 1}})
+                seen += shot_.At(p.x, p.y) == rzt::Light() ? 'L' : shot_.At(p.x, p.y) == rzt::Dark() ? 'D' : '?';
+            EXPECT_EQ(seen, frame);
+            ExpectLettering(text, DT_LEFT, kRaised, kWhite, 0, kFace, 1);
         }
-    }
-}
-
-TEST_F(TextTest, Messages) {
-    Text(0);
-    EXPECT_EQ(SendMessageA(text_, WM_GETDLGCODE, 0, 0), DLGC_STATIC);
-    // A handle is significant in its low 32 bits, which the slot keeps.
-    const LONG font = static_cast<LONG>(reinterpret_cast<LONG_PTR>(font_));
-    EXPECT_EQ(static_cast<LONG>(SendMessageA(text_, WM_GETFONT, 0, 0)), font);
-    EXPECT_EQ(GetWindowLongA(text_, 0), font);
-    EXPECT_EQ(SendMessageA(text_, WM_SYSCOLORCHANGE, 0, 0), 0);
-    // The font shows at once only when asked to; the text always repaints.
-    ValidateRect(text_, nullptr);
-    EXPECT_EQ(SendMessageA(text_, WM_SETFONT, 0, FALSE), 0);
-    EXPECT_FALSE(GetUpdateRect(text_, nullptr, FALSE));
-    EXPECT_EQ(SendMessageA(text_, WM_GETFONT, 0, 0), 0);
-    SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-    EXPECT_TRUE(GetUpdateRect(text_, nullptr, FALSE));
-    ValidateRect(text_, nullptr);
-    EXPECT_TRUE(SendMessageA(text_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x")));
-    EXPECT_TRUE(GetUpdateRect(text_, nullptr, FALSE));
 }
 
 }  // namespace
