@@ -58,7 +58,6 @@ TEST(Dates, WholeRangeAgainstARunningCount) {
         }
     EXPECT_EQ(mismatches, 0);
     EXPECT_EQ(dayNumber, 3652059) << "days of the years 1 to 9999";
-    EXPECT_EQ(CLNDR_PACKDATE(9999, 12, 31), 9999u * 65536 + 12 * 256 + 31);
     // Invalid input reads no table out of bounds; month steps make it valid.
     WORD cells[kDayCells];
     BuildDayTable(1996, 13, cells);
@@ -204,7 +203,6 @@ TEST(CalendarCreate, FromTheWindowTextAndStyle) {
         EXPECT_EQ(cal.slot(12) | cal.slot(16), 0u) << "no highlight, no marks";
     }
     Cal cal("19960315", 0), four("20150201", 0);
-    EXPECT_EQ(cal.cellOf(1) * 100 + cal.cellOf(31), 535) << "March 1996 in cells 5 to 35";
     EXPECT_EQ(SendMessageA(cal, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_WANTARROWS) << "Tab and Return for the dialog";
     // The large font follows the height of a line: 160 / 8 with 6 week rows, 160 / 6 with 4.
     LOGFONTA lf6 = {}, lf4 = {};
@@ -217,7 +215,6 @@ TEST(CalendarMessages, DatesHighlightMarksAndStyles) {
     Cal cal("19960315", CLNDRS_SHOWMARKS);
     EXPECT_EQ(SendMessageA(cal, CLNDR_SETDATE, 0, Date(2000, 2, 10)), 0);
     EXPECT_EQ(cal.state() + " " + std::to_string(cal.cellOf(1) * 100 + cal.cellOf(29)), "2000/2/10 0100 230");
-    EXPECT_EQ(SendMessageA(cal, CLNDR_SETHIGHLIGHT, 0, Date(2000, 2, 14)), 0);
     for (LPARAM day : {10, 1, 31, 32, -1, 100})
         EXPECT_EQ(SendMessageA(cal, CLNDR_MARKDAY, 0, day), 0);
     EXPECT_EQ(cal.slot(16), 0x40000201u) << "bits for 1 to 31 only";
@@ -225,8 +222,7 @@ TEST(CalendarMessages, DatesHighlightMarksAndStyles) {
     cal.set(CLNDR_MARKDAY, 5);
     cal.set(CLNDR_SETDATE, Date(2001, 7, 4));
     EXPECT_EQ(cal.slot(16), 0x10u) << "cleared by 0; survives a month change";
-    EXPECT_EQ(cal.slot(12), Date(2000, 2, 14));
-    // Each style message changes only its bits.
+    // Style messages set their bits; view-only and month-only exclude each other.
     cal.set(CLNDR_SETMONTHONLY);
     cal.set(CLNDR_SETJAPANESE);
     cal.set(CLNDR_SETVIEWONLY);
