@@ -77,7 +77,6 @@ TEST(Dates, Layout) {
     EXPECT_EQ(Str(MakeLayout(0, 0, 0).DayCell(41)), "0,0,0,0") << "nothing divides by zero";
 }
 
-// A 210 x 160 calendar in a recording parent.
 class Cal {
 public:
     Cal(const char *text, DWORD style) : parent_(40, 40, 320, 260) {

@@ -15,8 +15,7 @@ using Step = DialogScript::Step;
 DWORD Date(int y, int m, int d) { return CLNDR_PACKDATE(y, m, d); }
 HWND Dialog() { return FindWindowA(REZORE32_JUMPCLASS, nullptr); }
 std::string Edit(HWND d) { return rzt::ItemText(d, REZORE32_IDC_JUMP_EDIT); }
-// The caller's date, through the address the dialog keeps.
-DWORD Value(HWND d) { return *reinterpret_cast<const DWORD *>(GetWindowLongPtrA(d, DLGWINDOWEXTRA)); }
+DWORD CallersDate(HWND d) { return *reinterpret_cast<const DWORD *>(GetWindowLongPtrA(d, DLGWINDOWEXTRA)); }
 void CALLBACK CancelJump(HWND, UINT, UINT_PTR, DWORD) { rzt::PostClick(Dialog(), IDCANCEL); }
 
 // Steps that act once the dialog is open.
@@ -33,7 +32,7 @@ Step Click(int id) { return On([id](HWND d) { rzt::PostClick(d, id); }); }
 Step Expect(const char *text, DWORD value) {
     return On([=](HWND d) {
         EXPECT_EQ(Edit(d), text);
-        EXPECT_EQ(Value(d), value) << text;
+        EXPECT_EQ(CallersDate(d), value) << text;
     });
 }
 // The spin's arrow keys step it, so it notifies the dialog.
@@ -56,7 +55,7 @@ Step Complaint(int *seen, DWORD value) {
         if (!*closed || box)
             return false;
         EXPECT_EQ(GetFocus(), GetDlgItem(Dialog(), REZORE32_IDC_JUMP_EDIT));
-        EXPECT_EQ(Value(Dialog()), value) << "nothing written";
+        EXPECT_EQ(CallersDate(Dialog()), value) << "nothing written";
         ++*seen;
         return true;
     };
@@ -88,7 +87,7 @@ protected:
 // year; OK takes day 1.
 TEST_F(Jump, OpensWithItsTextsMonthButtonsAndOk) {
     Run({On([&](HWND d) {
-             EXPECT_EQ(Edit(d) + " " + std::to_string(Value(d)), "1996/03 " + std::to_string(Date(1996, 3, 15)));
+             EXPECT_EQ(Edit(d) + " " + std::to_string(CallersDate(d)), "1996/03 " + std::to_string(Date(1996, 3, 15)));
              EXPECT_EQ(GetWindow(d, GW_OWNER), parent_.hwnd());
              char caption[64] = {};
              GetWindowTextA(d, caption, sizeof(caption));
