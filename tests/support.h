@@ -160,45 +160,6 @@ private:
     void *original_ = nullptr;
 };
 
-// ---------------------------------------------------------------- templates
-// Reads a dialog template (DLGTEMPLATE, DLGITEMTEMPLATE) field by field.
-class Template {
-public:
-    explicit Template(const BYTE *p) : p_(p) {}
-    DWORD Dword() {
-        DWORD v;
-        memcpy(&v, p_, 4);
-        p_ += 4;
-        return v;
-    }
-    WORD Word() {
-        WORD v;
-        memcpy(&v, p_, 2);
-        p_ += 2;
-        return v;
-    }
-    short Short() { return static_cast<short>(Word()); }
-    // A string or an ordinal (0xFFFF, n), as "#n".
-    std::string Text() {
-        WORD first = Word();
-        if (first == 0xFFFF)
-            return "#" + std::to_string(Word());
-        std::wstring w;
-        for (WORD c = first; c; c = Word())
-            w += static_cast<wchar_t>(c);
-        char out[256] = {};
-        WideCharToMultiByte(932, 0, w.c_str(), -1, out, sizeof(out), nullptr, nullptr);
-        return out;
-    }
-    void Align() {
-        while (reinterpret_cast<UINT_PTR>(p_) & 3)
-            ++p_;
-    }
-
-private:
-    const BYTE *p_;
-};
-
 // ---------------------------------------------------------------- repaints
 // Repaints a window at once, erasing first.
 void Redraw(HWND hwnd);
