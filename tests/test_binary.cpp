@@ -61,9 +61,18 @@ private:
     int sectionCount_ = 0;
 };
 
+// Files do not depend on the platform the tests run as: NT mode only.
+class Binary : public testing::Test {
+protected:
+    void SetUp() override {
+        if (rzt::Win95Mode())
+            GTEST_SKIP();
+    }
+};
+
 // The 32-bit DLL exports all 79 functions by their __stdcall names; the
 // 64-bit DLL the same functions undecorated, each one callable.
-TEST(Binary, ExportNames) {
+TEST_F(Binary, ExportNames) {
     const PeFile x86(rzt::X86Dll()), x64(rzt::ExeDir() + "\\REZORE32.DLL");
     EXPECT_EQ(x86.machine, IMAGE_FILE_MACHINE_I386);
     EXPECT_EQ(x64.machine, IMAGE_FILE_MACHINE_AMD64);
@@ -84,7 +93,7 @@ TEST(Binary, ExportNames) {
 // Both builds stand on the system's own DLLs only (no compiler runtime DLL
 // to ship beside them), and the 32-bit product stays lean: the C++ runtime
 // linked in again by accident would add about 170 KB.
-TEST(Binary, ImportsOnlySystemDllsAndStaysLean) {
+TEST_F(Binary, ImportsOnlySystemDllsAndStaysLean) {
     WIN32_FILE_ATTRIBUTE_DATA file = {};
     ASSERT_TRUE(GetFileAttributesExA(rzt::X86Dll().c_str(), GetFileExInfoStandard, &file));
     EXPECT_LE(file.nFileSizeLow, 160u * 1024);
@@ -101,7 +110,7 @@ TEST(Binary, ImportsOnlySystemDllsAndStaysLean) {
 
 // Every resource the tested 64-bit DLL carries, the 32-bit product carries
 // too, with the same bytes (pictures, templates, icons, version).
-TEST(Binary, SameResourcesInBothBuilds) {
+TEST_F(Binary, SameResourcesInBothBuilds) {
     struct Found {
         HMODULE other = nullptr;
         int count = 0;

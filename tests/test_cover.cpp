@@ -19,47 +19,29 @@ protected:
     HWND hwnd_ = nullptr;
 };
 
-TEST_F(CoverTest, FaceAndOneRaisedRing) {
-    rzt::Canvas c(100, 50, kPaper);
-    rzt::DcState before(c.dc());
-    CoverWindow(Window(100, 50), c.dc(), 1, TRUE, COVER_NOPATTERN);
-    EXPECT_TRUE(rzt::DcState(c.dc()) == before);
-    const COLORREF light = rzt::Light(), dark = rzt::Dark(), face = rzt::FaceColour();
-    for (int x = 0; x < 100; ++x) {
-        EXPECT_EQ(c.At(x, 0), x == 99 ? dark : light) << x;
-        EXPECT_EQ(c.At(x, 49), x == 0 ? light : dark) << x;
-    }
-    for (int y = 1; y < 49; ++y) {
-        EXPECT_EQ(c.At(0, y), light) << y;
-        EXPECT_EQ(c.At(99, y), dark) << y;
-        for (int x = 1; x < 99; ++x)
-            ASSERT_EQ(c.At(x, y), face) << x << "," << y;
-    }
-}
-
-TEST_F(CoverTest, SunkenRingsNestInwards) {
-    rzt::Canvas c(8, 7, kPaper);
-    CoverWindow(Window(8, 7), c.dc(), 2, FALSE, COVER_NOPATTERN);
-    EXPECT_EQ(rzt::Join(rzt::Grid(c, {{rzt::FaceColour(), '.'}, {rzt::Light(), 'L'}, {rzt::Dark(), 'D'}})),
-              rzt::Join({
-                  "DDDDDDDL",
-                  "DDDDDDLL",
-                  "DD....LL",
-                  "DD....LL",
-                  "DD....LL",
-                  "DDLLLLLL",
-                  "DLLLLLLL",
-              }));
-}
-
-TEST_F(CoverTest, NoBevelForWidthZeroOrNegative) {
-    for (int width : {0, -3, 0x10000}) {
-        rzt::Canvas c(10, 10, kPaper);
-        CoverWindow(Window(10, 10), c.dc(), width, TRUE, COVER_NOPATTERN);
+// Face over the client area, rings along its edges: raised light on the
+// top and left, sunken dark; none for a width of 0 or less (low 16 bits).
+TEST_F(CoverTest, FaceAndRings) {
+    const struct {
+        int width;
+        BOOL raised;
+        std::vector<std::string> picture;
+    } cases[] = {
+        {1, TRUE, {"LLLLLLLD", "L......D", "L......D", "L......D", "L......D", "L......D", "LDDDDDDD"}},
+        {2, FALSE, {"DDDDDDDL", "DDDDDDLL", "DD....LL", "DD....LL", "DD....LL", "DDLLLLLL", "DLLLLLLL"}},
+        {0, TRUE, std::vector<std::string>(7, "........")},
+        {-3, TRUE, std::vector<std::string>(7, "........")},
+        {0x10000, TRUE, std::vector<std::string>(7, "........")},
+    };
+    for (const auto &k : cases) {
+        rzt::Canvas c(8, 7, kPaper);
+        rzt::DcState before(c.dc());
+        CoverWindow(Window(8, 7), c.dc(), k.width, k.raised, COVER_NOPATTERN);
         DestroyWindow(hwnd_);
-        for (int y = 0; y < 10; ++y)
-            for (int x = 0; x < 10; ++x)
-                ASSERT_EQ(c.At(x, y), rzt::FaceColour()) << width << ": " << x << "," << y;
+        EXPECT_TRUE(rzt::DcState(c.dc()) == before);
+        EXPECT_EQ(rzt::Join(rzt::Grid(c, {{rzt::FaceColour(), '.'}, {rzt::Light(), 'L'}, {rzt::Dark(), 'D'}})),
+                  rzt::Join(k.picture))
+            << k.width;
     }
 }
 
