@@ -7,7 +7,6 @@
 
 namespace rzt {
 
-static DialogScript *g_script;  // the script and the stand-in in use
 static FakeFileDialog *g_fake;
 
 HWND FindDialog(std::function<bool(HWND)> pick) {
@@ -29,23 +28,22 @@ HWND FindDialog(std::function<bool(HWND)> pick) {
     return search.found;
 }
 
-DialogScript::DialogScript(std::vector<Step> steps) : steps_(std::move(steps)), start_(GetTickCount()) {
-    g_script = this;
-    timer_ = SetTimer(nullptr, 0, 30, Tick);
-}
+namespace {
 
-DialogScript::~DialogScript() {
-    KillTimer(nullptr, timer_);
-    g_script = nullptr;
-}
+struct Script {
+    std::vector<Step> steps;
+    size_t next;
+    bool busy;  // a step may run a modal loop of its own
+    DWORD start;
+} *g_script;
 
-void CALLBACK DialogScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
-    DialogScript *s = g_script;
-    if (!s || s->busy_ || s->done())
+void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    Script *s = g_script;
+    if (!s || s->busy || s->next >= s->steps.size())
         return;
-    if (GetTickCount() - s->start_ > 20000) {
-        ADD_FAILURE() << "script stopped at step " << s->next_ << "; closing what is open";
-        s->next_ = s->steps_.size();
+    if (GetTickCount() - s->start > 20000) {
+        ADD_FAILURE() << "script stopped at step " << s->next << "; closing what is open";
+        s->next = s->steps.size() + 1;
         FindDialog([](HWND w) {
             PostMessageA(w, WM_COMMAND, IDNO, 0);
             PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
@@ -53,10 +51,22 @@ void CALLBACK DialogScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
         });
         return;
     }
-    s->busy_ = true;  // a step may run a modal loop of its own
-    if (s->steps_[s->next_]())
-        ++s->next_;
-    s->busy_ = false;
+    s->busy = true;
+    if (s->steps[s->next]())
+        ++s->next;
+    s->busy = false;
+}
+
+}  // namespace
+
+bool RunScript(std::vector<Step> steps, const std::function<void()> &run) {
+    Script script{std::move(steps), 0, false, GetTickCount()};
+    g_script = &script;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, Tick);
+    run();
+    KillTimer(nullptr, timer);
+    g_script = nullptr;
+    return script.next == script.steps.size();
 }
 
 std::string ItemText(HWND dialog, int id) {

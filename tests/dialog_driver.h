@@ -12,24 +12,12 @@
 
 namespace rzt {
 
-// Steps run one per timer tick while a modal loop runs; a step returns
-// false to be tried again on the next tick.  Whatever dialog or message box
-// is still open 20 s after the start is cancelled, so no test hangs.
-class DialogScript {
-public:
-    using Step = std::function<bool()>;
-    explicit DialogScript(std::vector<Step> steps);
-    ~DialogScript();
-    bool done() const { return next_ == steps_.size(); }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
-    std::vector<Step> steps_;
-    size_t next_ = 0;
-    bool busy_ = false;
-    DWORD start_;
-    UINT_PTR timer_;
-};
+// Calls `run`, which runs a modal loop, while `steps` run one per 30 ms
+// timer tick; a step returns false to be tried again on the next tick.
+// Whatever dialog or message box is still open 20 s after the start is
+// cancelled, so no test hangs.  True when every step ran.
+using Step = std::function<bool()>;
+bool RunScript(std::vector<Step> steps, const std::function<void()> &run);
 
 // The last visible dialog of this thread that `pick` accepts; the old-style
 // file dialog (it has the directory list 1121); a message box of `owner`.

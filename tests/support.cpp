@@ -277,4 +277,11 @@ void Key(WORD vk, DWORD flags) {
     SendInput(1, &in, sizeof(in));
 }
 
+// ---------------------------------------------------------------- pop-ups
+bool CentredOn(HWND popup, HWND owner) {
+    RECT p, o;
+    return GetWindowRect(popup, &p) && GetWindowRect(owner, &o) &&
+           std::abs((p.left + p.right) - (o.left + o.right)) <= 1 && std::abs((p.top + p.bottom) - (o.top + o.bottom)) <= 1;
+}
+
 }  // namespace rzt

@@ -199,4 +199,8 @@ private:
     const BYTE *p_;
 };
 
+// ---------------------------------------------------------------- pop-ups
+// True when `popup` stands centred (within a pixel) on `owner`'s window rectangle.
+bool CentredOn(HWND popup, HWND owner);
+
 }  // namespace rzt

@@ -9,12 +9,13 @@
 #include <cstring>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "tests/dialog_driver.h"
 
 namespace {
 
-using rzt::DialogScript;
+using rzt::Step;
 using rzt::FakeFileDialog;
 using rzt::SamePath;
 using CallFn = BOOL(WINAPI *)(HWND, LPCSTR, LPSTR, DWORD);
@@ -38,16 +39,13 @@ const char kErrorCreate[] = "\xC3\xDE\xA8\xDA\xB8\xC4\xD8\x82\xCD\x8D\xEC\x90\xA
 // The record each call fills, what the system answers (the file name, or
 // the hook's text in the answer block) and what the caller then holds,
 // never past 1025 bytes; the directory is prepared even when it fails.
-TEST(DirectoryRecord, FieldsAndAnswers) {
+TEST(DirectoryRecord, FieldsAnswersAndBadInput) {
     if (rzt::Win95Mode())
         GTEST_SKIP() << "no window, no colour: the same on both platforms";
     const std::string longest(1023, 'a'), tooLong(1024, 'a');
-    const struct {
-        CallFn call;
-        std::string system;  // file name (nFileOffset after its last '\') or answer-block text
-        BOOL result;
-        std::string answer;  // "" leaves the prepared directory
-    } cases[] = {
+    // What the system answers: the file name (nFileOffset after its last '\') or the answer block's text;
+    // an answer "" leaves the prepared directory.
+    const struct { CallFn call; std::string system; BOOL result; std::string answer; } cases[] = {
         {CallSelDirectry, "C:\\WORK\\$$$$$$$$.$$$", TRUE, "C:\\WORK\\"},
         {CallSelDirectry, "C:\\$$$$$$$$.$$$", TRUE, "C:\\"},
         {CallSelDirectry, "$$$$$$$$.$$$", FALSE, ""},  // no directory before the name
@@ -92,11 +90,7 @@ TEST(DirectoryRecord, FieldsAndAnswers) {
         EXPECT_STREQ(o.lpstrTitle, "Title");
         EXPECT_EQ(o.lCustData != 0, edit) << "the answer block's handle, pointer-sized";
     }
-}
-
-TEST(DirectoryRecord, BadInputFailsWithoutADialog) {
-    if (rzt::Win95Mode())
-        GTEST_SKIP() << "no window, no colour: the same on both platforms";
+    // Bad input fails without a dialog.
     for (CallFn call : {CallSelDirectry, CallSelEditDirectry}) {
         FakeFileDialog fake;
         EXPECT_FALSE(call(nullptr, nullptr, nullptr, 0)) << "no directory buffer";
@@ -127,6 +121,10 @@ TEST(DirectoryRecord, BadInputFailsWithoutADialog) {
 int g_allocs, g_frees;
 HLOCAL WINAPI CountedAlloc(UINT flags, SIZE_T bytes) { return ++g_allocs, LocalAlloc(flags, bytes); }
 HLOCAL WINAPI CountedFree(HLOCAL block) { return ++g_frees, LocalFree(block); }
+// The window the library last gave the focus (where the system puts it
+// depends on the activation, which Wine without a window manager may lose).
+HWND g_focused;
+HWND WINAPI RecordFocus(HWND window) { return g_focused = window, SetFocus(window); }
 
 class LiveDirectoryDialog : public testing::Test {
 protected:
@@ -142,31 +140,24 @@ protected:
         EXPECT_TRUE(rzt::RemoveTree(base_));
     }
     // Runs the dialog from `initial`; the steps find it in dialog_.
-    BOOL Run(CallFn call, std::string initial, std::vector<DialogScript::Step> steps) {
-        steps.insert(steps.begin(), [this] {  // found, and in front as the user sees it
-            return (dialog_ = rzt::FindFileDialog()) && SetForegroundWindow(dialog_);
-        });
-        DialogScript script(std::move(steps));
+    BOOL Run(CallFn call, std::string initial, std::vector<Step> steps) {
+        steps.insert(steps.begin(), [this] { return (dialog_ = rzt::FindFileDialog()) != nullptr; });
+        BOOL result = FALSE;
         strcpy(dir_, initial.c_str());
-        const BOOL result = call(owner_, "RZ dir", dir_, 0);
-        EXPECT_TRUE(script.done());
+        EXPECT_TRUE(rzt::RunScript(std::move(steps), [&] { result = call(owner_, "RZ dir", dir_, 0); }));
         return result;
     }
-    DialogScript::Step Do(std::function<void()> action) {
-        return [action] { return action(), true; };
-    }
-    DialogScript::Step Type(std::string path) {
+    static Step Do(std::function<void()> act) { return [act] { return act(), true; }; }
+    Step Type(std::string path) {
         return Do([this, path] {
             SetDlgItemTextA(dialog_, REZORE32_IDC_SELDIR_EDIT, path.c_str());
             rzt::PostClick(dialog_, IDOK);
         });
     }
-    DialogScript::Step Click(int id) {
-        return Do([this, id] { rzt::PostClick(dialog_, id); });
-    }
+    Step Click(int id) { return Do([this, id] { rzt::PostClick(dialog_, id); }); }
     // Answers the dialog's message box with `button` after checking it;
     // an empty text takes any box.
-    DialogScript::Step Box(std::string text, std::string caption, int button) {
+    Step Box(std::string text, std::string caption, int button) {
         return [this, text, caption, button] {
             HWND box = rzt::FindMessageBox(dialog_);
             if (!box)
@@ -180,19 +171,19 @@ protected:
             return true;
         };
     }
-    // The dialog is back to itself, the focus in the edit field.
-    DialogScript::Step StillOpen() {
+    // The dialog is back to itself, the library's focus in the edit field.
+    Step StillOpen() {
         return [this] {
             if (rzt::FindMessageBox(dialog_))
                 return false;
             EXPECT_TRUE(IsWindow(dialog_));
-            EXPECT_EQ(GetFocus(), GetDlgItem(dialog_, REZORE32_IDC_SELDIR_EDIT));
+            EXPECT_EQ(std::exchange(g_focused, nullptr), GetDlgItem(dialog_, REZORE32_IDC_SELDIR_EDIT));
             return true;
         };
     }
     // Selects list entry `entry` ("[sub1]"), then sends `then` (a snapshot
     // that records it) or, by default, the list's double click.
-    DialogScript::Step Pick(std::string entry, UINT then = 0) {
+    Step Pick(std::string entry, UINT then = 0) {
         return Do([this, entry, then] {
             const LRESULT i = SendDlgItemMessageA(dialog_, lst2, LB_FINDSTRINGEXACT, -1, (LPARAM)entry.c_str());
             EXPECT_GE(i, 0) << entry;
@@ -203,14 +194,11 @@ protected:
                 SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(lst2, LBN_DBLCLK), (LPARAM)GetDlgItem(dialog_, lst2));
         });
     }
-    DialogScript::Step DriveChange() {
+    Step DriveChange() {
         return Do([this] { SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(cmb2, CBN_SELCHANGE), (LPARAM)GetDlgItem(dialog_, cmb2)); });
     }
-    DialogScript::Step Shows(std::string path) {
-        return [this, path] {
-            EXPECT_TRUE(SamePath(rzt::ItemText(dialog_, stc1), path)) << rzt::ItemText(dialog_, stc1);
-            return true;
-        };
+    Step Shows(std::string path) {  // the directory label
+        return Do([this, path] { EXPECT_TRUE(SamePath(rzt::ItemText(dialog_, stc1), path)) << path; });
     }
     static bool Exists(const std::string &path) {
         const DWORD a = GetFileAttributesA(path.c_str());
@@ -218,6 +206,7 @@ protected:
     }
 
     std::string start_, base_;
+    rzt::ImportPatch focus_{rzt::Library(), "user32.dll", "SetFocus", reinterpret_cast<void *>(&RecordFocus)};
     rzt::RecordingParent owner_{100, 80, 400, 300};
     HWND dialog_ = nullptr;
     char dir_[REZORE32_DIRBUFFER] = {};
@@ -292,8 +281,8 @@ UINT WINAPI RemoteDrive(LPCSTR) { return DRIVE_REMOTE; }
 // Refusals keep the dialog open with the focus in the edit field; a path
 // that does not exist is created, every level of it, after a Yes.
 TEST_F(LiveDirectoryDialog, TypedPathRefusedOrCreated) {
-    std::vector<DialogScript::Step> steps;
-    const auto refused = [&](std::string typed, std::vector<DialogScript::Step> boxes) {
+    std::vector<Step> steps;
+    const auto refused = [&](std::string typed, std::vector<Step> boxes) {
         steps.push_back(Type(typed));
         steps.insert(steps.end(), boxes.begin(), boxes.end());
         steps.push_back(StillOpen());

@@ -15,13 +15,6 @@ std::string Text(HWND hwnd) {
     return text;
 }
 
-bool CentredOn(HWND popup, HWND owner) {
-    RECT p, o;
-    GetWindowRect(popup, &p);
-    GetWindowRect(owner, &o);
-    return std::abs((p.left + p.right) - (o.left + o.right)) <= 1 && std::abs((p.top + p.bottom) - (o.top + o.bottom)) <= 1;
-}
-
 // ------------------------------------------------------------ message window
 class Inform : public testing::Test {
 protected:
@@ -45,7 +38,7 @@ TEST_F(Inform, OpensCentredWithItsTextsAndDisablesTheParentUntilDestroyed) {
         Pump(20);
         EXPECT_EQ(FindWindowA(REZORE32_INFORMCLASS, nullptr), dialog);
         EXPECT_TRUE(IsWindowVisible(dialog));
-        EXPECT_TRUE(CentredOn(dialog, c.parent ? parent_.hwnd() : GetDesktopWindow()));
+        EXPECT_TRUE(rzt::CentredOn(dialog, c.parent ? parent_.hwnd() : GetDesktopWindow()));
         EXPECT_EQ(Text(dialog), c.shown[0]);
         EXPECT_EQ(Text(GetDlgItem(dialog, REZORE32_IDC_INFORM_LINE1)), c.shown[1]);
         EXPECT_EQ(Text(GetDlgItem(dialog, REZORE32_IDC_INFORM_LINE2)), c.shown[2]);
@@ -122,22 +115,16 @@ protected:
 
 TEST_F(Tip, SizeFollowsTheSystemFontAndTheCornerIsThePoint) {
     const std::string big(10000, 'w'), cut(255, 'w');
-    const struct {
-        const char *text;
-        std::string measured;
-    } cases[] = {{"A", "A"}, {"Hello, tip", "Hello, tip"}, {"\x95\xDB\x91\xB6", "\x95\xDB\x91\xB6"}, {nullptr, ""},
-                 {big.c_str(), cut}};  // only what it can show
+    const struct { const char *text; std::string measured; } cases[] = {
+        {"A", "A"}, {"Hello, tip", "Hello, tip"}, {"\x95\xDB\x91\xB6", "\x95\xDB\x91\xB6"}, {nullptr, ""},
+        {big.c_str(), cut}};  // only what it can show
     for (const auto &c : cases) {
         SCOPED_TRACE(c.measured.substr(0, 12));
         const HWND tip = Open(c.text, {90, 110});
-        ASSERT_NE(tip, nullptr);
         const SIZE extent = Extent(c.measured);
-        RECT r;
+        RECT r = {}, expected = {90, 110, 90 + extent.cx + avg_ + avg_ / 2, 110 + extent.cy + hgt_ / 4 + avg_ / 2};
         GetWindowRect(tip, &r);
-        EXPECT_EQ(r.left, 90);
-        EXPECT_EQ(r.top, 110);
-        EXPECT_EQ(r.right - r.left, extent.cx + avg_ + avg_ / 2);
-        EXPECT_EQ(r.bottom - r.top, extent.cy + hgt_ / 4 + avg_ / 2);
+        EXPECT_TRUE(EqualRect(&r, &expected)) << r.left << "," << r.top << " " << r.right - r.left << "x" << r.bottom - r.top;
         EXPECT_EQ(Text(tip), c.measured);
         EXPECT_NE(GetActiveWindow(), tip) << "the tip never keeps the activation";
     }

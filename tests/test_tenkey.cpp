@@ -19,12 +19,7 @@ protected:
     static HWND OpenCentred(HWND parent) {
         TenKeyPad(parent);
         HWND pad = Pad();
-        RECT p = {}, o;
-        GetWindowRect(pad, &p);
-        GetWindowRect(parent, &o);
-        EXPECT_TRUE(IsWindowVisible(pad));
-        EXPECT_EQ(GetWindow(pad, GW_OWNER), parent);
-        EXPECT_LE(std::abs((p.left + p.right) - (o.left + o.right)) + std::abs((p.top + p.bottom) - (o.top + o.bottom)), 2);
+        EXPECT_TRUE(pad && IsWindowVisible(pad) && GetWindow(pad, GW_OWNER) == parent && rzt::CentredOn(pad, parent));
         return pad;
     }
     rzt::RecordingParent parent_{120, 100, 360, 280};
