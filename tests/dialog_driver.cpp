@@ -39,10 +39,11 @@ struct Script {
 
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     Script *s = g_script;
-    if (!s || s->busy || s->next >= s->steps.size())
+    if (!s || s->busy)
         return;
-    if (GetTickCount() - s->start > 20000) {
-        ADD_FAILURE() << "script stopped at step " << s->next << "; closing what is open";
+    if (GetTickCount() - s->start > 20000) {  // also when a dialog outlives the last step
+        if (s->next <= s->steps.size())
+            ADD_FAILURE() << "script stopped at step " << s->next << " of " << s->steps.size() << "; closing what is open";
         s->next = s->steps.size() + 1;
         FindDialog([](HWND w) {
             PostMessageA(w, WM_COMMAND, IDNO, 0);
@@ -51,6 +52,8 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         });
         return;
     }
+    if (s->next >= s->steps.size())
+        return;
     s->busy = true;
     if (s->steps[s->next]())
         ++s->next;
