@@ -188,6 +188,7 @@ extern "C" LRESULT WINAPI InformDlgFn(HWND dialog, UINT msg, WPARAM wParam, LPAR
     case WM_DESTROY: OnInformDestroy(dialog); break;
     case WM_ERASEBKGND: CoverWindow(dialog, reinterpret_cast<HDC>(wParam), 1, TRUE, COVER_NOPATTERN); return 1;
     case WM_CTLCOLORSTATIC: return OnInformColour(reinterpret_cast<HDC>(wParam));
+    case WM_NCDESTROY: return DefDlgProcA(dialog, msg, wParam, lParam);  // frees the template's font
     default: break;
     }
     return DefWindowProcA(dialog, msg, wParam, lParam);

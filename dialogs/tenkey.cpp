@@ -53,6 +53,7 @@ extern "C" LRESULT WINAPI TenKeyDlgFn(HWND pad, UINT msg, WPARAM wParam, LPARAM 
     case WM_CLOSE: DestroyWindow(pad); return 0;
     case WM_COMMAND: return OnCommand(pad, wParam);
     case WM_CTLCOLORBTN: return OnButtonColour(reinterpret_cast<HDC>(wParam));
+    case WM_NCDESTROY: return DefDlgProcA(pad, msg, wParam, lParam);  // frees the template's font
     default: break;
     }
     return DefWindowProcA(pad, msg, wParam, lParam);

@@ -7,18 +7,9 @@
 
 namespace rzt {
 
-namespace {
+static FakeFileDialog *g_fake;
 
-DialogScript *g_script;
-
-bool IsDialogClass(HWND w) {
-    char cls[16] = {};
-    GetClassNameA(w, cls, sizeof(cls));
-    return strcmp(cls, "#32770") == 0;
-}
-
-// Every dialog of the thread that `pick` accepts, the last one found.
-HWND FindThreadDialog(std::function<bool(HWND)> pick) {
+HWND FindDialog(std::function<bool(HWND)> pick) {
     struct Search {
         std::function<bool(HWND)> pick;
         HWND found;
@@ -27,7 +18,9 @@ HWND FindThreadDialog(std::function<bool(HWND)> pick) {
         GetCurrentThreadId(),
         [](HWND w, LPARAM p) -> BOOL {
             auto *s = reinterpret_cast<Search *>(p);
-            if (IsWindowVisible(w) && IsDialogClass(w) && s->pick(w))
+            char cls[16] = {};
+            GetClassNameA(w, cls, sizeof(cls));
+            if (IsWindowVisible(w) && strcmp(cls, "#32770") == 0 && s->pick(w))
                 s->found = w;
             return TRUE;
         },
@@ -35,69 +28,55 @@ HWND FindThreadDialog(std::function<bool(HWND)> pick) {
     return search.found;
 }
 
-}  // namespace
+namespace {
 
-DialogScript::DialogScript(std::vector<Step> steps) : steps_(std::move(steps)), start_(GetTickCount()) {
-    g_script = this;
-    timer_ = SetTimer(nullptr, 0, 30, Tick);
-}
+struct Script {
+    std::vector<Step> steps;
+    size_t next;
+    bool busy;  // a step may run a modal loop of its own
+    DWORD start;
+} *g_script;
 
-DialogScript::~DialogScript() {
-    KillTimer(nullptr, timer_);
-    g_script = nullptr;
-}
-
-void CALLBACK DialogScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
-    DialogScript *s = g_script;
-    if (!s || s->busy_)
+void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    Script *s = g_script;
+    if (!s || s->busy)
         return;
-    if (GetTickCount() - s->start_ > 20000) {
-        ADD_FAILURE() << "script stopped at step " << s->next_ << "; closing what is open";
-        s->next_ = s->steps_.size();
-        FindThreadDialog([](HWND w) {
+    if (GetTickCount() - s->start > 20000) {  // also when a dialog outlives the last step
+        if (s->next <= s->steps.size())
+            ADD_FAILURE() << "script stopped at step " << s->next << " of " << s->steps.size() << "; closing what is open";
+        s->next = s->steps.size() + 1;
+        FindDialog([](HWND w) {
             PostMessageA(w, WM_COMMAND, IDNO, 0);
             PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
             return false;
         });
         return;
     }
-    if (s->done())
+    if (s->next >= s->steps.size())
         return;
-    s->busy_ = true;  // a step may run a modal loop of its own
-    if (s->steps_[s->next_]())
-        ++s->next_;
-    s->busy_ = false;
+    s->busy = true;
+    if (s->steps[s->next]())
+        ++s->next;
+    s->busy = false;
 }
 
-HWND FindFileDialog() {
-    return FindThreadDialog([](HWND w) { return GetDlgItem(w, lst2) != nullptr; });
-}
+}  // namespace
 
-HWND FindDialogTitled(const char *caption) {
-    return FindThreadDialog([caption](HWND w) {
-        char text[256] = {};
-        GetWindowTextA(w, text, sizeof(text));
-        return strcmp(text, caption) == 0;
-    });
+bool RunScript(std::vector<Step> steps, const std::function<void()> &run) {
+    Script script{std::move(steps), 0, false, GetTickCount()};
+    g_script = &script;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, Tick);
+    run();
+    KillTimer(nullptr, timer);
+    g_script = nullptr;
+    return script.next == script.steps.size();
 }
-
-HWND FindMessageBox(HWND owner) {
-    return FindThreadDialog([owner](HWND w) { return GetWindow(w, GW_OWNER) == owner && !GetDlgItem(w, lst2); });
-}
-
-std::string MessageBoxText(HWND box) { return ItemText(box, 0xFFFF); }
 
 std::string ItemText(HWND dialog, int id) {
     char text[2048] = {};
     GetDlgItemTextA(dialog, id, text, sizeof(text));
     return text;
 }
-
-void PostClick(HWND dialog, int id) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-bool SamePath(const std::string &a, const std::string &b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 
 std::string CurrentDirectory() {
     char dir[MAX_PATH] = {};
@@ -108,29 +87,20 @@ std::string CurrentDirectory() {
 bool RemoveTree(const std::string &path) {
     WIN32_FIND_DATAA found;
     HANDLE h = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string full = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(full);
-            else
-                DeleteFileA(full.c_str());
-        } while (FindNextFileA(h, &found));
-        FindClose(h);
+    for (BOOL more = h != INVALID_HANDLE_VALUE; more; more = FindNextFileA(h, &found)) {
+        const std::string name = found.cFileName, full = path + "\\" + name;
+        if (name == "." || name == "..")
+            continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            RemoveTree(full);
+        else
+            DeleteFileA(full.c_str());
     }
+    if (h != INVALID_HANDLE_VALUE)
+        FindClose(h);
     RemoveDirectoryA(path.c_str());
     return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
-
-// ---------------------------------------------------------------- fake
-namespace {
-FakeFileDialog *g_fake;
-}
-
-HMODULE Library() { return GetModuleHandleA("REZORE32.DLL"); }
 
 FakeFileDialog::FakeFileDialog()
     : open_(Library(), "comdlg32.dll", "GetOpenFileNameA", reinterpret_cast<void *>(&Open)),
@@ -139,9 +109,6 @@ FakeFileDialog::FakeFileDialog()
 }
 
 FakeFileDialog::~FakeFileDialog() { g_fake = nullptr; }
-
-BOOL WINAPI FakeFileDialog::Open(OPENFILENAMEA *ofn) { return Record(false, ofn); }
-BOOL WINAPI FakeFileDialog::Save(OPENFILENAMEA *ofn) { return Record(true, ofn); }
 
 BOOL FakeFileDialog::Record(bool save, OPENFILENAMEA *ofn) {
     Call call{save, *ofn, {}, ofn->lpstrFile ? ofn->lpstrFile : ""};

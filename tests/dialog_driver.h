@@ -1,7 +1,5 @@
-// Driving the common file dialogs from inside their modal loop: a script of
-// steps on a thread timer, finders for the dialog and its message boxes,
-// and a stand-in for the system's dialog functions that records the
-// record the library fills.
+// Driving the common file dialogs from inside their modal loop, and a
+// stand-in for the system's dialog functions that records what it is given.
 #pragma once
 
 #include <windows.h>
@@ -14,43 +12,31 @@
 
 namespace rzt {
 
-// Steps run one per timer tick while a modal loop runs; a step returns
-// false to be tried again on the next tick.  Whatever dialog or message box
-// is still open 20 s after the start is cancelled, so no test hangs.
-class DialogScript {
-public:
-    using Step = std::function<bool()>;
-    explicit DialogScript(std::vector<Step> steps);
-    ~DialogScript();
-    bool done() const { return next_ == steps_.size(); }
+// Calls `run`, which runs a modal loop, while `steps` run one per 30 ms
+// timer tick; a step returns false to be tried again on the next tick.
+// Whatever dialog or message box is still open 20 s after the start is
+// cancelled, so no test hangs.  True when every step ran.
+using Step = std::function<bool()>;
+bool RunScript(std::vector<Step> steps, const std::function<void()> &run);
 
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
-    std::vector<Step> steps_;
-    size_t next_ = 0;
-    bool busy_ = false;
-    DWORD start_;
-    UINT_PTR timer_;
-};
-
-// The old-style file dialog of this thread (it has the directory list).
-HWND FindFileDialog();
-// A top-level dialog of this thread with the given caption.
-HWND FindDialogTitled(const char *caption);
-// The message box owned by `owner`, or NULL.
-HWND FindMessageBox(HWND owner);
-// The text of a message box.
-std::string MessageBoxText(HWND box);
-
-std::string ItemText(HWND dialog, int id);
-// Clicks a button of a dialog the way the button itself notifies.
-void PostClick(HWND dialog, int id);
-
+// The last visible dialog of this thread that `pick` accepts; the old-style
+// file dialog (it has the directory list 1121); a message box of `owner`.
+HWND FindDialog(std::function<bool(HWND)> pick);
+inline HWND FindFileDialog() {
+    return FindDialog([](HWND w) { return GetDlgItem(w, 1121) != nullptr; });
+}
+inline HWND FindMessageBox(HWND owner) {
+    return FindDialog([owner](HWND w) { return GetWindow(w, GW_OWNER) == owner && !GetDlgItem(w, 1121); });
+}
+std::string ItemText(HWND dialog, int id);  // a message box's text is item 0xFFFF
+inline void PostClick(HWND dialog, int id) {  // as the button itself notifies
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
 // Paths compare without regard to case: the system dialog lowers them.
-bool SamePath(const std::string &a, const std::string &b);
+inline bool SamePath(const std::string &a, const std::string &b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 std::string CurrentDirectory();
-// Removes a directory tree (files included); true when it is gone.
-bool RemoveTree(const std::string &path);
+bool RemoveTree(const std::string &path);  // files included; true when it is gone
+inline HMODULE Library() { return GetModuleHandleA("REZORE32.DLL"); }
 
 // Replaces GetOpenFileNameA and GetSaveFileNameA inside the library while it
 // lives: each call is recorded and answered by `answer` (default: 0).
@@ -69,12 +55,10 @@ public:
     std::function<BOOL(OPENFILENAMEA *)> answer;
 
 private:
-    static BOOL WINAPI Open(OPENFILENAMEA *ofn);
-    static BOOL WINAPI Save(OPENFILENAMEA *ofn);
+    static BOOL WINAPI Open(OPENFILENAMEA *ofn) { return Record(false, ofn); }
+    static BOOL WINAPI Save(OPENFILENAMEA *ofn) { return Record(true, ofn); }
     static BOOL Record(bool save, OPENFILENAMEA *ofn);
     ImportPatch open_, save_;
 };
-
-HMODULE Library();
 
 }  // namespace rzt

@@ -4,7 +4,8 @@
 //     passes when nothing crashes or hangs (a crash prints the last messages).
 //   rezore32_robust leaks [--count N]
 //     repaints, focus changes, restyles and create/destroy cycles leave the
-//     number of GDI objects the process can still create unchanged.
+//     number of GDI objects the process can still create unchanged; so do
+//     N open, paint and close cycles of every modeless pop-up.
 // The class names and private messages come from rezore32.h at build time,
 // so a class or message added there is covered without new code here.
 #include <windows.h>
@@ -305,6 +306,38 @@ void Exercise(const char *cls, HWND parent, unsigned count, Dice &dice) {
     rzt::Pump();
 }
 
+// The modeless pop-ups, each opened over the parent, painted and closed.
+HWND g_popup;
+struct PopUp {
+    const char *name;
+    void (*open)(HWND parent);
+    void (*close)();
+};
+const PopUp kPopUps[] = {
+    {"message window", [](HWND p) { g_popup = CreateInformDlg(p, "caption", "line 1", "line 2"); },
+     [] { DestroyInformDlg(); }},
+    {"tool tip", [](HWND p) {  // the second replaces the first
+         POINT at = {60, 60};
+         CreateToolTipWindow(p, &at, "tip", &g_popup);
+         CreateToolTipWindow(p, &at, "another tip", &g_popup);
+     }, [] { DestroyToolTipWindow(&g_popup); }},
+    {"pop-up viewer", [](HWND p) { g_popup = PopView(p, "line 1\r\nline 2"); },
+     [] { SendMessageA(g_popup, WM_CLOSE, 0, 0); }},
+    {"ten-key pad", [](HWND p) {
+         TenKeyPad(p);
+         g_popup = FindWindowA(REZORE32_TENKEYCLASS, nullptr);
+     }, [] { TenKeyPad(g_parent); }},
+};
+
+void Cycle(const PopUp &popup, HWND parent, unsigned count) {
+    for (unsigned i = 0; i < count; ++i) {
+        popup.open(parent);
+        RedrawWindow(g_popup, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        popup.close();
+        rzt::Pump();
+    }
+}
+
 unsigned Option(int argc, char **argv, const char *name, unsigned fallback) {
     for (int i = 1; i + 1 < argc; ++i)
         if (strcmp(argv[i], name) == 0)
@@ -335,7 +368,7 @@ int main(int argc, char **argv) {
 
     rzt::RecordingParent parent(20, 20, 500, 400);
     g_parent = parent;
-    SetTimer(nullptr, 0, 100, CloseModal);
+    const UINT_PTR closer = SetTimer(nullptr, 0, 100, CloseModal);
     Dice dice(seed);
     int failures = 0;
     for (const char *cls : kClassNames) {
@@ -351,6 +384,17 @@ int main(int argc, char **argv) {
         Exercise(cls, parent, count, dice);
         const int after = CreatableGdiObjects();
         printf("leaks %-16s %u rounds: %d GDI objects left behind\n", cls, count, before - after);
+        failures += before != after;
+    }
+    KillTimer(nullptr, closer);  // the pop-ups are closed by their own calls
+    for (const PopUp &popup : kPopUps) {
+        if (!leaks || (only && strcmp(only, popup.name) != 0))
+            continue;
+        Cycle(popup, parent, 8);
+        const int before = CreatableGdiObjects();
+        Cycle(popup, parent, count);
+        const int after = CreatableGdiObjects();
+        printf("leaks %-16s %u cycles: %d GDI objects left behind\n", popup.name, count, before - after);
         failures += before != after;
     }
     fflush(stdout);

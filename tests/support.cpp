@@ -288,4 +288,11 @@ std::vector<std::string> ClientGrid(HWND hwnd, const std::vector<Legend> &legend
     return Grid(c, legend);
 }
 
+// ---------------------------------------------------------------- pop-ups
+bool CentredOn(HWND popup, HWND owner) {
+    RECT p, o;
+    return GetWindowRect(popup, &p) && GetWindowRect(owner, &o) &&
+           std::abs((p.left + p.right) - (o.left + o.right)) <= 1 && std::abs((p.top + p.bottom) - (o.top + o.bottom)) <= 1;
+}
+
 }  // namespace rzt

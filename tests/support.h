@@ -166,4 +166,8 @@ void Redraw(HWND hwnd);
 // A window's client pixels as characters, as Grid reads a canvas.
 std::vector<std::string> ClientGrid(HWND hwnd, const std::vector<Legend> &legend);
 
+// ---------------------------------------------------------------- pop-ups
+// True when `popup` stands centred (within a pixel) on `owner`'s window rectangle.
+bool CentredOn(HWND popup, HWND owner);
+
 }  // namespace rzt

@@ -15,280 +15,170 @@ std::string Text(HWND hwnd) {
     return text;
 }
 
-bool CentredOn(HWND popup, HWND owner) {
-    RECT p, o;
-    GetWindowRect(popup, &p);
-    GetWindowRect(owner, &o);
-    return std::abs((p.left + p.right) - (o.left + o.right)) <= 1 &&
-           std::abs((p.top + p.bottom) - (o.top + o.bottom)) <= 1;
-}
-
-HBRUSH PlatformFace() {
-    return rzt::Win95Mode() ? Get3DFaceBrush() : static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-}
-
 // ------------------------------------------------------------ message window
-
 class Inform : public testing::Test {
 protected:
-    void TearDown() override {
-        DestroyInformDlg();
-        Pump();
-    }
+    void TearDown() override { DestroyInformDlg(), Pump(); }
     rzt::RecordingParent parent_{80, 60, 400, 300};
 };
 
 TEST_F(Inform, OpensCentredWithItsTextsAndDisablesTheParentUntilDestroyed) {
-    // 確認 / 保存中です / お待ち下さい
-    const char caption[] = "\x8A\x6D\x94\x46", line1[] = "\x95\xDB\x91\xB6\x92\x86\x82\xC5\x82\xB7",
-               line2[] = "\x82\xA8\x91\xD2\x82\xBF\x89\xBA\x82\xB3\x82\xA2";
-    HWND dialog = CreateInformDlg(parent_, caption, line1, line2);
-    ASSERT_NE(dialog, nullptr);
-    Pump(50);
-    EXPECT_EQ(FindWindowA(REZORE32_INFORMCLASS, nullptr), dialog);
-    EXPECT_EQ(GetWindow(dialog, GW_OWNER), parent_.hwnd());
-    EXPECT_TRUE(IsWindowVisible(dialog));
-    EXPECT_TRUE(CentredOn(dialog, parent_));
-    EXPECT_EQ(Text(dialog), caption);
-    EXPECT_EQ(Text(GetDlgItem(dialog, REZORE32_IDC_INFORM_LINE1)), line1);
-    EXPECT_EQ(Text(GetDlgItem(dialog, REZORE32_IDC_INFORM_LINE2)), line2);
-    EXPECT_FALSE(IsWindowEnabled(parent_));
-
-    HDC dc = GetDC(dialog);
-    EXPECT_EQ(reinterpret_cast<HBRUSH>(SendMessageA(dialog, WM_CTLCOLORSTATIC, (WPARAM)dc, 0)), PlatformFace());
-    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-    ReleaseDC(dialog, dc);
-
-    DestroyInformDlg();
-    EXPECT_FALSE(IsWindow(dialog));
-    EXPECT_TRUE(IsWindowEnabled(parent_));
+    const std::string big(10000, 'x');
+    const char *kanji[] = {"\x8A\x6D\x94\x46", "\x95\xDB\x91\xB6\x92\x86", "\x82\xA8\x91\xD2\x82\xBF"};  // 確認 保存中 お待ち
+    const struct { bool parent; const char *caption, *line1, *line2; std::string shown[3]; } cases[] = {
+        {true, kanji[0], kanji[1], kanji[2], {kanji[0], kanji[1], kanji[2]}},
+        {true, nullptr, nullptr, nullptr, {"", "", ""}},
+        {true, big.c_str(), big.c_str(), "", {big, big, ""}},
+        {false, "t", "1", "2", {"t", "1", "2"}},  // centred on the screen
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.shown[0].substr(0, 8));
+        HWND dialog = CreateInformDlg(c.parent ? parent_.hwnd() : nullptr, c.caption, c.line1, c.line2);
+        ASSERT_NE(dialog, nullptr);
+        Pump(20);
+        EXPECT_EQ(FindWindowA(REZORE32_INFORMCLASS, nullptr), dialog);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        EXPECT_TRUE(rzt::CentredOn(dialog, c.parent ? parent_.hwnd() : GetDesktopWindow()));
+        EXPECT_EQ(Text(dialog), c.shown[0]);
+        EXPECT_EQ(Text(GetDlgItem(dialog, REZORE32_IDC_INFORM_LINE1)), c.shown[1]);
+        EXPECT_EQ(Text(GetDlgItem(dialog, REZORE32_IDC_INFORM_LINE2)), c.shown[2]);
+        EXPECT_EQ(IsWindowEnabled(parent_), !c.parent);
+        rzt::Canvas canvas(4, 4, RGB(1, 2, 3));
+        EXPECT_EQ(SendMessageA(dialog, WM_CTLCOLORSTATIC, (WPARAM)canvas.dc(), 0),
+                  LRESULT(rzt::Win95Mode() ? Get3DFaceBrush() : GetStockObject(LTGRAY_BRUSH)));
+        EXPECT_EQ(GetBkMode(canvas.dc()), TRANSPARENT);
+        DestroyInformDlg();
+        EXPECT_FALSE(IsWindow(dialog));
+        EXPECT_TRUE(IsWindowEnabled(parent_));
+    }
     EnableWindow(parent_, FALSE);
     DestroyInformDlg();  // nothing open: nothing happens, not even to the parent
     EXPECT_FALSE(IsWindowEnabled(parent_));
-    EXPECT_TRUE(IsWindow(parent_));
     EnableWindow(parent_, TRUE);
 }
 
-TEST_F(Inform, ASecondOneReplacesTheFirstAndFreesItsParent) {
+// However the window goes or is replaced, no parent stays disabled; a
+// child parent is the one disabled and enabled again.
+TEST_F(Inform, NoParentLeftDisabled) {
     rzt::RecordingParent other(500, 60, 200, 200);
     HWND first = CreateInformDlg(parent_, "1", "", "");
     HWND second = CreateInformDlg(other, "2", "", "");
-    ASSERT_NE(second, nullptr);
-    EXPECT_FALSE(IsWindow(first));
+    EXPECT_FALSE(IsWindow(first)) << "a second one replaces the first";
     EXPECT_TRUE(IsWindowEnabled(parent_));
     EXPECT_FALSE(IsWindowEnabled(other));
-    DestroyInformDlg();
-    EXPECT_FALSE(IsWindow(second));
+    DestroyWindow(second);  // behind the library's back
     EXPECT_TRUE(IsWindowEnabled(other));
-}
-
-TEST_F(Inform, ClosedWithoutDestroyInformDlgLeavesNoParentDisabled) {
-    HWND dialog = CreateInformDlg(parent_, "x", "", "");
-    DestroyWindow(dialog);
-    EXPECT_TRUE(IsWindowEnabled(parent_));
-    DestroyInformDlg();  // forgotten: nothing left to close
+    DestroyInformDlg();
     {
         rzt::RecordingParent owner(500, 60, 200, 200);
-        dialog = CreateInformDlg(owner, "x", "", "");
-        ASSERT_TRUE(IsWindow(dialog));
+        first = CreateInformDlg(owner, "x", "", "");
     }
-    EXPECT_FALSE(IsWindow(dialog)) << "went with its owner";
-    HWND next = CreateInformDlg(parent_, "y", "", "");
-    EXPECT_TRUE(IsWindow(next));
-}
-
-TEST_F(Inform, AChildParentIsTheOneEnabledAgain) {
+    EXPECT_FALSE(IsWindow(first)) << "went with its owner";
     HWND child = rzt::CreateChild(parent_, "Static", 0, 10, 10, 50, 20);
     HWND dialog = CreateInformDlg(child, "x", "", "");
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), parent_.hwnd()) << "owned by the child's top-level window";
     EXPECT_FALSE(IsWindowEnabled(child));
     DestroyInformDlg();
-    EXPECT_TRUE(IsWindowEnabled(child));
-    EXPECT_TRUE(IsWindowEnabled(parent_));
-}
-
-TEST_F(Inform, BadTexts) {
-    const std::string big(10000, 'x');
-    struct Case {
-        const char *name;
-        bool parent;
-        const char *text;
-        std::string shown;
-    } cases[] = {
-        {"NULL texts", true, nullptr, ""},
-        {"10,000-byte texts", true, big.c_str(), big},
-        {"NULL parent", false, "t", "t"},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        HWND dialog = CreateInformDlg(c.parent ? parent_.hwnd() : nullptr, c.text, c.text, c.text);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(Text(dialog), c.shown);
-        EXPECT_EQ(Text(GetDlgItem(dialog, REZORE32_IDC_INFORM_LINE1)), c.shown);
-        EXPECT_EQ(Text(GetDlgItem(dialog, REZORE32_IDC_INFORM_LINE2)), c.shown);
-        if (!c.parent) {
-            EXPECT_TRUE(CentredOn(dialog, GetDesktopWindow()));
-        }
-        DestroyInformDlg();
-        EXPECT_FALSE(IsWindow(dialog));
-        EXPECT_TRUE(IsWindowEnabled(parent_));
-    }
+    EXPECT_TRUE(IsWindowEnabled(child) && IsWindowEnabled(parent_));
 }
 
 // ------------------------------------------------------------------ tool tip
-
-// The system font's average width and height, and a text's extent in it.
-struct SystemFont {
-    int avg = 0, hgt = 0;
-    SIZE Extent(const std::string &text = "") {
-        HDC dc = GetDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
-        TEXTMETRICA tm = {};
-        GetTextMetricsA(dc, &tm);
-        avg = tm.tmAveCharWidth;
-        hgt = tm.tmHeight;
-        SIZE size = {};
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        SelectObject(dc, old);
-        ReleaseDC(nullptr, dc);
-        return size;
-    }
-};
-
 class Tip : public testing::Test {
 protected:
     void SetUp() override {
         SetForegroundWindow(parent_);
         Pump(50);
     }
-    void TearDown() override {
-        DestroyToolTipWindow(&tip_);
-        Pump();
+    void TearDown() override { DestroyToolTipWindow(&tip_), Pump(); }
+    // The extent of a text in the system font, and the font's average width and height.
+    SIZE Extent(const std::string &text) {
+        HDC dc = GetDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+        TEXTMETRICA tm = {};
+        GetTextMetricsA(dc, &tm);
+        avg_ = tm.tmAveCharWidth, hgt_ = tm.tmHeight;
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        SelectObject(dc, old);
+        ReleaseDC(nullptr, dc);
+        return size;
     }
-    HWND Open(const char *text, POINT at = {100, 120}) {
-        CreateToolTipWindow(parent_, &at, text, &tip_);
+    HWND Open(const char *text, POINT at = {100, 120}, HWND *tip = nullptr) {
+        CreateToolTipWindow(parent_, &at, text, tip ? tip : &tip_);
         Pump(50);
-        return tip_;
+        return tip ? *tip : tip_;
     }
     rzt::RecordingParent parent_{40, 40, 400, 300};
     HWND tip_ = nullptr;
-    SystemFont font_;
+    int avg_ = 0, hgt_ = 0;
 };
 
 TEST_F(Tip, SizeFollowsTheSystemFontAndTheCornerIsThePoint) {
     const std::string big(10000, 'w'), cut(255, 'w');
-    const struct {
-        const char *text;
-        std::string measured;
-    } cases[] = {
-        {"A", "A"},
-        {"Hello, tip", "Hello, tip"},
-        {"\x95\xDB\x91\xB6", "\x95\xDB\x91\xB6"},  // 保存
-        {nullptr, ""},
-        {big.c_str(), cut},  // only what it can show
-    };
+    const struct { const char *text; std::string measured; } cases[] = {
+        {"A", "A"}, {"Hello, tip", "Hello, tip"}, {"\x95\xDB\x91\xB6", "\x95\xDB\x91\xB6"}, {nullptr, ""},
+        {big.c_str(), cut}};  // only what it can show
     for (const auto &c : cases) {
         SCOPED_TRACE(c.measured.substr(0, 12));
         const HWND tip = Open(c.text, {90, 110});
-        ASSERT_NE(tip, nullptr);
-        const SIZE extent = font_.Extent(c.measured);
-        RECT r;
+        const SIZE extent = Extent(c.measured);
+        RECT r = {}, expected = {90, 110, 90 + extent.cx + avg_ + avg_ / 2, 110 + extent.cy + hgt_ / 4 + avg_ / 2};
         GetWindowRect(tip, &r);
-        EXPECT_EQ(r.left, 90);
-        EXPECT_EQ(r.top, 110);
-        EXPECT_EQ(r.right - r.left, extent.cx + font_.avg + font_.avg / 2);
-        EXPECT_EQ(r.bottom - r.top, extent.cy + font_.hgt / 4 + font_.avg / 2);
+        EXPECT_TRUE(EqualRect(&r, &expected)) << r.left << "," << r.top << " " << r.right - r.left << "x" << r.bottom - r.top;
         EXPECT_EQ(Text(tip), c.measured);
         EXPECT_NE(GetActiveWindow(), tip) << "the tip never keeps the activation";
     }
 }
 
-// A window whose posted message notes whether a tip existed when it arrived.
-struct QueueProbe {
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-        if (msg == WM_APP)
-            tipsAtDispatch = FindWindowA(REZORE32_TIPCLASS, nullptr) ? 1 : 0;
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    static int tipsAtDispatch;
-};
-int QueueProbe::tipsAtDispatch = -1;
-
 TEST_F(Tip, TheOldTipGoesAndTheQueueEmptiesBeforeTheNewOne) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = QueueProbe::Proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "RzQueueProbe";
-    RegisterClassA(&wc);
-    HWND probe = CreateWindowExA(0, "RzQueueProbe", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance, nullptr);
+    int tipsAtDispatch = -1;  // of a message posted while the old tip stood
+    parent_.onCommand = [&](const rzt::Sent &) { tipsAtDispatch = FindWindowA(REZORE32_TIPCLASS, nullptr) ? 1 : 0; };
     const HWND old = Open("old");
-    PostMessageA(probe, WM_APP, 0, 0);
-    QueueProbe::tipsAtDispatch = -1;
+    PostMessageA(parent_, WM_COMMAND, 1, 0);
     const HWND fresh = Open("new");
     EXPECT_FALSE(IsWindow(old));
-    EXPECT_NE(fresh, nullptr);
-    EXPECT_EQ(tip_, fresh);
-    EXPECT_EQ(QueueProbe::tipsAtDispatch, 0) << "dispatched after the old tip went, before the new one came";
-    DestroyWindow(probe);
+    EXPECT_TRUE(fresh && tip_ == fresh);
+    EXPECT_EQ(tipsAtDispatch, 0) << "dispatched after the old tip went, before the new one came";
 }
 
 TEST_F(Tip, PaintsFaceOutlineAndShadowOverWhatLayBelow) {
+    const SIZE extent = Extent("Tip text");
     const HWND tip = Open("Tip text");
-    const SIZE extent = font_.Extent("Tip text");
-    const int faceW = extent.cx + font_.avg, faceH = extent.cy + font_.hgt / 4, off = font_.avg / 2;
+    const int faceW = extent.cx + avg_, faceH = extent.cy + hgt_ / 4, off = avg_ / 2;
     RECT r;
     GetClientRect(tip, &r);
     rzt::Canvas shown(r.right, r.bottom, RGB(1, 2, 3));
     rzt::Snapshot(tip, shown);
     EXPECT_EQ(shown.At(faceW / 2, faceH / 2), RGB(255, 255, 128)) << "painted when shown";
-
     // Painted over a known picture of "what lay below": the shadow darkens
     // it (AND grey), the corners keep it.
-    const COLORREF below = RGB(200, 100, 255), darkened = RGB(128, 0, 128);
+    const COLORREF below = RGB(200, 100, 255), darkened = RGB(128, 0, 128), face = RGB(255, 255, 128);
     rzt::Canvas canvas(r.right, r.bottom, below);
     SendMessageA(tip, WM_ERASEBKGND, (WPARAM)canvas.dc(), 0);
-    const struct {
-        const char *what;
-        int x, y;
-        COLORREF colour;
-    } pixels[] = {
-        {"face", faceW / 2, faceH / 2, RGB(255, 255, 128)},
-        {"face, left of the text", 3, faceH / 2, RGB(255, 255, 128)},
-        {"outline at the top", faceW / 2, 0, RGB(0, 0, 0)},
-        {"outline at the left", 0, faceH / 2, RGB(0, 0, 0)},
-        {"shadow at the right", faceW + off / 2, faceH / 2, darkened},
-        {"shadow at the bottom", faceW / 2, faceH + off / 2, darkened},
-        {"top right corner", r.right - 1, 0, below},
-        {"bottom left corner", 0, r.bottom - 1, below},
+    const struct { int x, y; COLORREF colour; } pixels[] = {
+        {faceW / 2, faceH / 2, face}, {3, faceH / 2, face},                              // face
+        {faceW / 2, 0, RGB(0, 0, 0)}, {0, faceH / 2, RGB(0, 0, 0)},                      // outline
+        {faceW + off / 2, faceH / 2, darkened}, {faceW / 2, faceH + off / 2, darkened},  // shadow
+        {r.right - 1, 0, below}, {0, r.bottom - 1, below},                               // corners
     };
     for (const auto &p : pixels)
-        EXPECT_EQ(canvas.At(p.x, p.y), p.colour) << p.what;
-
+        EXPECT_EQ(canvas.At(p.x, p.y), p.colour) << p.x << "," << p.y;
     InvalidateRect(tip, nullptr, FALSE);
     UpdateWindow(tip);
     RECT update;
     EXPECT_FALSE(GetUpdateRect(tip, &update, FALSE)) << "WM_PAINT leaves nothing invalid";
-}
-
-TEST_F(Tip, TwoTipsShareOneBrushUntilTheLastGoes) {
-    const SIZE extent = font_.Extent("x");
-    const int midFace = (extent.cy + font_.hgt / 4) / 2;  // 2 px in from the left edge: face, not text
+    // Two tips share one brush until the last goes; a new tip makes it afresh.
+    const auto faceOf = [&](HWND t) {
+        canvas.Fill(below);
+        SendMessageA(t, WM_ERASEBKGND, (WPARAM)canvas.dc(), 0);
+        return canvas.At(2, (Extent("x").cy + hgt_ / 4) / 2);
+    };
     HWND second = nullptr;
-    POINT at = {300, 300};
-    Open("x");
-    CreateToolTipWindow(parent_, &at, "x", &second);
-    Pump(50);
+    Open("x", {300, 300}, &second);
     DestroyToolTipWindow(&tip_);
-    // The survivor still paints its face with a live brush.
-    rzt::Canvas canvas(40, 30, RGB(1, 2, 3));
-    SendMessageA(second, WM_ERASEBKGND, (WPARAM)canvas.dc(), 0);
-    EXPECT_EQ(canvas.At(2, midFace), RGB(255, 255, 128));
+    EXPECT_EQ(faceOf(second), face) << "the survivor";
     DestroyToolTipWindow(&second);
-    EXPECT_EQ(second, nullptr);
-    // A new tip after both have gone makes its brush afresh.
-    canvas.Fill(RGB(1, 2, 3));
-    SendMessageA(Open("x"), WM_ERASEBKGND, (WPARAM)canvas.dc(), 0);
-    EXPECT_EQ(canvas.At(2, midFace), RGB(255, 255, 128));
+    EXPECT_EQ(faceOf(Open("x")), face) << "made afresh";
 }
 
 TEST_F(Tip, BadVariablesAndPoints) {
@@ -299,26 +189,20 @@ TEST_F(Tip, BadVariablesAndPoints) {
     EXPECT_EQ(FindWindowA(REZORE32_TIPCLASS, nullptr), nullptr);
     DestroyToolTipWindow(nullptr);
     DestroyToolTipWindow(&tip_);  // holds nothing
-
     // A window of another class is never destroyed, only forgotten.
     rzt::RecordingParent stranger(400, 400, 50, 50);
     tip_ = stranger;
     DestroyToolTipWindow(&tip_);
-    EXPECT_TRUE(IsWindow(stranger));
-    EXPECT_EQ(tip_, nullptr);
+    EXPECT_TRUE(IsWindow(stranger) && tip_ == nullptr);
     tip_ = stranger;
     CreateToolTipWindow(parent_, &at, "x", &tip_);
-    EXPECT_TRUE(IsWindow(stranger));
-    EXPECT_NE(tip_, stranger.hwnd());
-
-    // A tip destroyed behind the variable's back.
-    DestroyWindow(tip_);
+    EXPECT_TRUE(IsWindow(stranger) && tip_ != stranger.hwnd());
+    DestroyWindow(tip_);  // a tip destroyed behind the variable's back
     CreateToolTipWindow(parent_, &at, "y", &tip_);
     EXPECT_TRUE(IsWindow(tip_));
 }
 
 // --------------------------------------------------------------- message pump
-
 TEST(ChkMessage, DispatchesEverythingAndKeepsTheQuitForTheCaller) {
     rzt::RecordingParent parent;
     Pump();

@@ -15,98 +15,62 @@ protected:
         Pump();
     }
     static HWND Pad() { return FindWindowA(REZORE32_TENKEYCLASS, nullptr); }
-    std::vector<rzt::Sent> Keys() const {
-        std::vector<rzt::Sent> keys;
-        for (const rzt::Sent &s : parent_.sent)
-            if (s.msg == TENKEY_KEYPRESS)
-                keys.push_back(s);
-        return keys;
-    }
-    void ExpectOpenAndCentred() {
+    // Opens the pad over `parent` and checks it stands centred on it.
+    static HWND OpenCentred(HWND parent) {
+        TenKeyPad(parent);
         HWND pad = Pad();
-        ASSERT_NE(pad, nullptr);
-        EXPECT_TRUE(IsWindowVisible(pad));
-        EXPECT_EQ(GetWindow(pad, GW_OWNER), parent_.hwnd());
-        RECT p, o;
-        GetWindowRect(pad, &p);
-        GetWindowRect(parent_, &o);
-        EXPECT_LE(std::abs((p.left + p.right) - (o.left + o.right)), 1);
-        EXPECT_LE(std::abs((p.top + p.bottom) - (o.top + o.bottom)), 1);
+        EXPECT_TRUE(pad && IsWindowVisible(pad) && GetWindow(pad, GW_OWNER) == parent && rzt::CentredOn(pad, parent));
+        return pad;
     }
     rzt::RecordingParent parent_{120, 100, 360, 280};
 };
 
-TEST_F(TenKey, TogglesOpenClosedOpen) {
-    TenKeyPad(parent_);
-    ExpectOpenAndCentred();
-    HWND first = Pad();
-    TenKeyPad(parent_);
-    EXPECT_FALSE(IsWindow(first));
-    EXPECT_EQ(Pad(), nullptr);
-    TenKeyPad(parent_);
-    ExpectOpenAndCentred();
-}
-
 TEST_F(TenKey, EachButtonSendsItsCharacterCode) {
-    TenKeyPad(parent_);
-    HWND pad = Pad();
-    ASSERT_NE(pad, nullptr);
+    HWND pad = OpenCentred(parent_);
     const struct {
         const char *text;
         WPARAM code;
-    } keys[] = {
-        {"0", 48}, {"1", 49}, {"2", 50}, {"3", 51}, {"4", 52}, {"5", 53}, {"6", 54}, {"7", 55},
-        {"8", 56}, {"9", 57}, {",", 44}, {".", 46}, {"C", 27}, {"\x81\xA9", 8},  // ←
-    };
+    } keys[] = {{"0", 48}, {"1", 49}, {"2", 50}, {"3", 51}, {"4", 52}, {"5", 53}, {"6", 54}, {"7", 55},
+                {"8", 56}, {"9", 57}, {",", 44}, {".", 46}, {"C", 27}, {"\x81\xA9", 8}};  // ←
     for (const auto &k : keys) {
         SCOPED_TRACE(k.text);
         HWND button = GetDlgItem(pad, static_cast<int>(k.code));
-        ASSERT_NE(button, nullptr);
         char text[8] = {};
         GetWindowTextA(button, text, sizeof(text));
         EXPECT_STREQ(text, k.text);
         parent_.sent.clear();
         SendMessageA(button, BM_CLICK, 0, 0);
-        const std::vector<rzt::Sent> sent = Keys();
-        ASSERT_EQ(sent.size(), 1u);
-        EXPECT_EQ(sent[0].wParam, k.code);
-        EXPECT_EQ(sent[0].lParam, 0);
+        ASSERT_EQ(parent_.sent.size(), 1u);
+        EXPECT_EQ(parent_.sent[0], (rzt::Sent{TENKEY_KEYPRESS, k.code, 0, 0}));
     }
     parent_.sent.clear();
     for (int other : {IDOK, IDCANCEL, int('/'), int('-'), 100})
         SendMessageA(pad, WM_COMMAND, MAKEWPARAM(other, BN_CLICKED), 0);
-    EXPECT_TRUE(Keys().empty());
-
-    HDC dc = GetDC(pad);
-    const LRESULT brush = SendMessageA(pad, WM_CTLCOLORBTN, (WPARAM)dc, (LPARAM)GetDlgItem(pad, 48));
-    EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(reinterpret_cast<HBRUSH>(brush),
-              rzt::Win95Mode() ? Get3DFaceBrush() : static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-    ReleaseDC(pad, dc);
+    EXPECT_TRUE(parent_.sent.empty());
+    rzt::Canvas canvas(4, 4, RGB(1, 2, 3));
+    EXPECT_EQ(SendMessageA(pad, WM_CTLCOLORBTN, (WPARAM)canvas.dc(), (LPARAM)GetDlgItem(pad, 48)),
+              LRESULT(rzt::Win95Mode() ? Get3DFaceBrush() : GetStockObject(LTGRAY_BRUSH)));
+    EXPECT_EQ(GetBkColor(canvas.dc()), GetSysColor(COLOR_BTNFACE));
 }
 
-TEST_F(TenKey, ClosedBehindItsBackTheNextCallOpensANewPad) {
-    const struct {
-        const char *name;
-        void (*close)(HWND pad, HWND owner);
-    } ways[] = {
-        {"system menu", [](HWND pad, HWND) { SendMessageA(pad, WM_SYSCOMMAND, SC_CLOSE, 0); }},
-        {"DestroyWindow", [](HWND pad, HWND) { DestroyWindow(pad); }},
-        {"with its owner", [](HWND, HWND owner) { DestroyWindow(owner); }},
+// TenKeyPad toggles; closed behind its back, the next call opens a new pad.
+TEST_F(TenKey, TogglesAndReopensAfterAClose) {
+    void (*const ways[])(HWND pad, HWND owner) = {
+        [](HWND, HWND owner) { TenKeyPad(owner); },
+        [](HWND pad, HWND) { SendMessageA(pad, WM_SYSCOMMAND, SC_CLOSE, 0); },
+        [](HWND pad, HWND) { DestroyWindow(pad); },
+        [](HWND, HWND owner) { DestroyWindow(owner); },
     };
-    for (const auto &way : ways) {
-        SCOPED_TRACE(way.name);
+    for (auto close : ways) {
         {
             rzt::RecordingParent owner(200, 200, 200, 200);
-            TenKeyPad(owner);
-            HWND pad = Pad();
-            ASSERT_NE(pad, nullptr);
-            way.close(pad, owner);
+            HWND pad = OpenCentred(owner);
+            close(pad, owner);
             Pump(20);
             EXPECT_FALSE(IsWindow(pad));
+            EXPECT_EQ(Pad(), nullptr);
         }
-        TenKeyPad(parent_);
-        ExpectOpenAndCentred();
+        OpenCentred(parent_);
         TenKeyPad(parent_);
         EXPECT_EQ(Pad(), nullptr);
     }
