@@ -9,8 +9,7 @@
 
 namespace {
 
-using rzt::DialogScript;
-using Step = DialogScript::Step;
+using rzt::Step;
 
 DWORD Date(int y, int m, int d) { return CLNDR_PACKDATE(y, m, d); }
 HWND Dialog() { return FindWindowA(REZORE32_JUMPCLASS, nullptr); }
@@ -46,7 +45,7 @@ Step Complaint(int *seen, DWORD value) {
     return [=] {
         HWND box = Dialog() ? rzt::FindMessageBox(Dialog()) : nullptr;
         if (!*closed && box) {
-            EXPECT_EQ(rzt::MessageBoxText(box),  // 正しい年月を入力して下さい
+            EXPECT_EQ(rzt::ItemText(box, 0xFFFF),  // 正しい年月を入力して下さい
                       "\x90\xB3\x82\xB5\x82\xA2\x94\x4E\x8C\x8E\x82\xF0\x93\xFC"
                       "\x97\xCD\x82\xB5\x82\xC4\x89\xBA\x82\xB3\x82\xA2");
             PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -70,11 +69,12 @@ protected:
     void TearDown() override { DestroyWindow(cal_); }
     // Runs the jump from the calendar; the script must end with the dialog, which is cancelled if it outlives it.
     void Run(std::vector<Step> steps) {
-        DialogScript script(std::move(steps));
-        const UINT_PTR guard = SetTimer(nullptr, 0, 21000, CancelJump);  // the script gives up after 20 s
-        EXPECT_EQ(SendMessageA(cal_, CLNDR_JUMPDIALOG, 0, 0), 0);
-        KillTimer(nullptr, guard);
-        EXPECT_TRUE(script.done()) << "the dialog closed before the script ended";
+        const bool done = rzt::RunScript(std::move(steps), [this] {
+            const UINT_PTR guard = SetTimer(nullptr, 0, 21000, CancelJump);  // the script gives up after 20 s
+            EXPECT_EQ(SendMessageA(cal_, CLNDR_JUMPDIALOG, 0, 0), 0);
+            KillTimer(nullptr, guard);
+        });
+        EXPECT_TRUE(done) << "the dialog closed before the script ended";
         EXPECT_EQ(Dialog(), nullptr);
     }
     DWORD date() const { return static_cast<DWORD>(SendMessageA(cal_, CLNDR_GETDATE, 0, 0)); }

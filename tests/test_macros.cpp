@@ -182,16 +182,14 @@ TEST(HeaderMacros, CalendarAnswers) {
     SendMessageA(cal, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));  // "<"
     SendMessageA(cal, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
     EXPECT_EQ(Calendar_GetDate(cal), CLNDR_PACKDATE(1996, 2, 1));
-    rzt::DialogScript script({[] {
+    EXPECT_TRUE(rzt::RunScript({[] {
         HWND jump = FindWindowA(REZORE32_JUMPCLASS, nullptr);
         if (jump) {
             SetDlgItemTextA(jump, REZORE32_IDC_JUMP_EDIT, "2000/02");
             rzt::PostClick(jump, IDOK);
         }
         return jump != nullptr;
-    }});
-    Calendar_JumpDialog(cal);
-    EXPECT_TRUE(script.done());
+    }}, [cal] { Calendar_JumpDialog(cal); }));
     EXPECT_EQ(Calendar_GetDate(cal), CLNDR_PACKDATE(2000, 2, 1));
     DestroyWindow(cal);
 }
