@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int kId = 55;
-enum : int { kStateSlot = 0, kPictureSlot = 4, kFontSlot = 8 };
 enum : LONG { kChecked = 0x01, kTracking = 0x02, kPressed = 0x04, kFocused = 0x08 };
 
 class CheckTest : public testing::Test {
@@ -18,32 +17,28 @@ protected:
     HWND Make(const char *cls, const char *text = "Check", DWORD style = 0) {
         hwnd_ = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, 10, 10, 120, 20, parent_,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), nullptr, nullptr);
+        mark_ = !lstrcmpiA(cls, REZORE32_MARKCLASS);
         rzt::Pump();
         return hwnd_;
     }
-    LONG State() const { return GetWindowLongA(hwnd_, kStateSlot); }
-    LRESULT Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0); }
+    LONG State() const { return GetWindowLongA(hwnd_, CHECK_GWL_STATE); }
     // Which cell of its strip the control shows, centred on its height: '0'
     // checked, '1' unchecked held, '2' unchecked, '3' checked held, '4'
     // disabled, '?' none.
     char Shown() const {
-        char name[32] = {};
-        GetClassNameA(hwnd_, name, sizeof(name));
-        const WORD id = lstrcmpiA(name, REZORE32_MARKCLASS) ? REZORE32_IDB_CHECK : REZORE32_IDB_MARK;
-        HBITMAP strip = LoadBitmapA(GetModuleHandleA("REZORE32.DLL"), MAKEINTRESOURCEA(id));
-        rzt::Canvas shot(16, 14, 0), cells(80, 14, 0);
-        HDC dc = GetDC(hwnd_), mem = CreateCompatibleDC(nullptr);
-        BitBlt(shot.dc(), 0, 0, 16, 14, dc, 0, 3, SRCCOPY);
-        ReleaseDC(hwnd_, dc);
-        HGDIOBJ old = SelectObject(mem, strip);
+        rzt::Canvas shot(16, 17, 0), cells(80, 14, 0);
+        rzt::Snapshot(hwnd_, shot);
+        HDC mem = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(mem, LoadBitmapA(GetModuleHandleA("REZORE32.DLL"),
+                                                    MAKEINTRESOURCEA(mark_ ? REZORE32_IDB_MARK : REZORE32_IDB_CHECK)));
         BitBlt(cells.dc(), 0, 0, 80, 14, mem, 0, 0, SRCCOPY);
         DeleteObject(SelectObject(mem, old));
         DeleteDC(mem);
         for (int cell = 0; cell < 5; ++cell) {
-            bool same = true;
-            for (int i = 0; i < 16 * 14 && same; ++i)
-                same = shot.At(i % 16, i / 16) == cells.At(16 * cell + i % 16, i / 16);
-            if (same)
+            int same = 0;
+            while (same < 16 * 14 && shot.At(same % 16, 3 + same / 16) == cells.At(16 * cell + same % 16, same / 16))
+                ++same;
+            if (same == 16 * 14)
                 return static_cast<char>('0' + cell);
         }
         return '?';
@@ -64,6 +59,7 @@ protected:
     }
     rzt::RecordingParent parent_{40, 40, 640, 200};
     HWND hwnd_ = nullptr;
+    bool mark_ = false;
 };
 
 TEST_F(CheckTest, CheckStateAndItsPicture) {
@@ -78,16 +74,13 @@ TEST_F(CheckTest, CheckStateAndItsPicture) {
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.cls << " set " << c.set << " disabled " << c.disable);
         Make(c.cls);
-        EXPECT_EQ(State() | GetWindowLongA(hwnd_, kFontSlot), 0);
-        const HGDIOBJ strip = reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(GetWindowLongA(hwnd_, kPictureSlot)));
-        EXPECT_EQ(GetObjectType(strip), static_cast<DWORD>(OBJ_BITMAP));
+        EXPECT_EQ(State() | GetWindowLongA(hwnd_, CHECK_GWL_FONT), 0);
         EXPECT_EQ(SendMessageA(hwnd_, BM_SETCHECK, c.set, 0), 0);
         if (c.disable)
             EnableWindow(hwnd_, FALSE);
-        EXPECT_EQ(Checked(), c.checked);
+        EXPECT_EQ(SendMessageA(hwnd_, BM_GETCHECK, 0, 0), c.checked);
         EXPECT_EQ(Shown(), c.cell);  // painted before returning
         DestroyWindow(hwnd_);
-        EXPECT_EQ(GetObjectType(strip), 0u);
     }
     Make(REZORE32_CHECKCLASS, "Check", WS_DISABLED);  // looks enabled until WM_ENABLE says otherwise
     EXPECT_EQ(Shown(), '2');
@@ -107,7 +100,7 @@ TEST_F(CheckTest, TextAt20AndFocusRectangleAroundIt) {
     EXPECT_EQ(State(), 0);
     EXPECT_EQ(FirstInk(), text);
     // Without its picture (a failed load) the text still shows, and nothing left of it.
-    DeleteObject(reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(SetWindowLongA(hwnd_, kPictureSlot, 0))));
+    DeleteObject(reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(SetWindowLongA(hwnd_, CHECK_GWL_PICTURE, 0))));
     rzt::Redraw(hwnd_);
     for (const std::string &row : rzt::ClientGrid(hwnd_, {{rzt::FaceColour(), '.'}}))
         EXPECT_EQ(row.substr(0, 16), std::string(16, '.'));

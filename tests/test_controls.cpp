@@ -2,32 +2,20 @@
 // double clicks forwarded to the parent, fonts, texts and no erasing.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "tests/support.h"
 
 namespace {
 
-TEST(Border, KeepsItsThicknessAndEtches) {
+// Two lines, shadow then highlight, across its thickness.
+TEST(Border, Etches) {
     rzt::RecordingParent parent;
-    const COLORREF lines[] = {GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT)};
-    for (bool horz : {false, true}) {
-        SCOPED_TRACE(horz ? "horizontal" : "vertical");
-        HWND b = rzt::CreateChild(parent, REZORE32_BORDERCLASS, horz ? BORDERS_HORZ : 0, 7, 9, 30, 20);
-        RECT r;
-        GetWindowRect(b, &r);
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT *>(&r), 2);
-        EXPECT_EQ(std::vector<LONG>({r.left, r.top, r.right, r.bottom}),
-                  std::vector<LONG>({7, 9, horz ? 37 : 9, horz ? 11 : 29}));  // two pixels thick
-        const std::vector<std::string> g = rzt::ClientGrid(b, {{lines[0], 'D'}, {lines[1], 'L'}});
-        const std::vector<std::string> etched =
-            horz ? std::vector<std::string>({std::string(30, 'D'), std::string(30, 'L')}) : std::vector<std::string>(20, "DL");
-        EXPECT_EQ(g, etched);
-        SetWindowPos(b, nullptr, 0, 0, 60, 8, SWP_NOMOVE | SWP_NOZORDER);  // later sizes are kept
-        GetClientRect(b, &r);
-        EXPECT_EQ(std::vector<LONG>({r.right, r.bottom}), std::vector<LONG>({60, 8}));
-    }
+    const std::vector<rzt::Legend> lines = {{GetSysColor(COLOR_BTNSHADOW), 'D'}, {GetSysColor(COLOR_BTNHIGHLIGHT), 'L'}};
+    HWND v = rzt::CreateChild(parent, REZORE32_BORDERCLASS, 0, 7, 9, 30, 20);
+    HWND h = rzt::CreateChild(parent, REZORE32_BORDERCLASS, BORDERS_HORZ, 7, 40, 30, 20);
+    EXPECT_EQ(rzt::ClientGrid(v, lines), std::vector<std::string>(20, "DL"));
+    EXPECT_EQ(rzt::ClientGrid(h, lines), (std::vector<std::string>{std::string(30, 'D'), std::string(30, 'L')}));
 }
 
 HICON IconOf(HWND w) { return reinterpret_cast<HICON>(SendMessageA(w, ICON_GETICON, 0, 0)); }
@@ -46,7 +34,6 @@ TEST(IconPane, EmblemIsOwnedAndAnIconGivenStaysTheCallers) {
     HWND b = rzt::CreateChild(parent, REZORE32_ICONDRAWCLASS, 0, 60, 10, 40, 40);
     EXPECT_EQ(parent.sent, (std::vector<rzt::Sent>{{ICON_QUERYICON, 0, 0, 0}, {ICON_QUERYICON, 0, 0, 0}}));
     const HICON emblem = IconOf(a), mine = CopyIcon(emblem), other = CopyIcon(emblem);
-    EXPECT_EQ(rzt::Low32(emblem), GetWindowLongA(a, 4));
     EXPECT_EQ(Owned(a), 1);
     ASSERT_TRUE(Alive(emblem));
     EXPECT_NE(emblem, IconOf(b));  // each control its own copy
@@ -82,25 +69,20 @@ TEST(IconPane, EmblemIsOwnedAndAnIconGivenStaysTheCallers) {
 }
 
 // ---------------------------------------------------------------- alike
-// Paints every pixel itself, so WM_ERASEBKGND paints nothing; says so; draws only 127 bytes of its text.
-enum Traits { kFills = 1, kSaysErased = 2, kCuts127 = 4 };
-struct Control {
-    const char *cls;
-    LRESULT dialogCode;
-    UINT left, right;  // forwarded double clicks, 0: none
-    int fontSlot;      // -1: none; 100 + n: n bytes behind the Static class's
-    int traits;
-};
+// Takes a font; paints every pixel itself, so WM_ERASEBKGND paints nothing;
+// says so; draws only 127 bytes of its text.
+enum Traits { kFont = 1, kFills = 2, kSaysErased = 4, kCuts127 = 8 };
+struct Control { const char *cls; LRESULT dialogCode; UINT left, right; int traits; };  // forwarded double clicks
 const Control kControls[] = {
-    {REZORE32_SPINCLASS, DLGC_WANTARROWS, SPIN_LBUTTONDBLCLK, SPIN_RBUTTONDBLCLK, -1, 0},
-    {REZORE32_TEXTCLASS, DLGC_STATIC, TEXT_LBUTTONDBLCLK, TEXT_RBUTTONDBLCLK, 0, 0},
-    {REZORE32_METERCLASS, DLGC_STATIC, METER_LBUTTONDBLCLK, METER_RBUTTONDBLCLK, 8, kFills},
-    {REZORE32_INDICATORCLASS, DLGC_STATIC, IND_LBUTTONDBLCLK, IND_RBUTTONDBLCLK, -1, 0},
-    {REZORE32_CHECKCLASS, DLGC_BUTTON, CHECK_LBUTTONDBLCLK, CHECK_RBUTTONDBLCLK, 8, kFills | kSaysErased | kCuts127},
-    {REZORE32_MARKCLASS, 0, MARK_LBUTTONDBLCLK, MARK_RBUTTONDBLCLK, 8, kFills | kSaysErased | kCuts127},
-    {REZORE32_PLATECLASS, DLGC_STATIC, PLATE_LBUTTONDBLCLK, PLATE_RBUTTONDBLCLK, 100, kFills | kSaysErased | kCuts127},
-    {REZORE32_CLIPCLASS, DLGC_STATIC, CLIP_LBUTTONDBLCLK, CLIP_RBUTTONDBLCLK, 100, kFills | kSaysErased | kCuts127},
-    {REZORE32_BORDERCLASS, DLGC_STATIC, 0, 0, -1, 0},
+    {REZORE32_SPINCLASS, DLGC_WANTARROWS, SPIN_LBUTTONDBLCLK, SPIN_RBUTTONDBLCLK, 0},
+    {REZORE32_TEXTCLASS, DLGC_STATIC, TEXT_LBUTTONDBLCLK, TEXT_RBUTTONDBLCLK, kFont},
+    {REZORE32_METERCLASS, DLGC_STATIC, METER_LBUTTONDBLCLK, METER_RBUTTONDBLCLK, kFont | kFills},
+    {REZORE32_INDICATORCLASS, DLGC_STATIC, IND_LBUTTONDBLCLK, IND_RBUTTONDBLCLK, 0},
+    {REZORE32_CHECKCLASS, DLGC_BUTTON, CHECK_LBUTTONDBLCLK, CHECK_RBUTTONDBLCLK, kFont | kFills | kSaysErased | kCuts127},
+    {REZORE32_MARKCLASS, 0, MARK_LBUTTONDBLCLK, MARK_RBUTTONDBLCLK, kFont | kFills | kSaysErased | kCuts127},
+    {REZORE32_PLATECLASS, DLGC_STATIC, PLATE_LBUTTONDBLCLK, PLATE_RBUTTONDBLCLK, kFont | kFills | kSaysErased | kCuts127},
+    {REZORE32_CLIPCLASS, DLGC_STATIC, CLIP_LBUTTONDBLCLK, CLIP_RBUTTONDBLCLK, kFont | kFills | kSaysErased | kCuts127},
+    {REZORE32_BORDERCLASS, DLGC_STATIC, 0, 0, 0},
 };
 
 TEST(BasicControls, DialogCodesAndDoubleClicks) {
@@ -117,7 +99,7 @@ TEST(BasicControls, DialogCodesAndDoubleClicks) {
             EXPECT_EQ(parent.sent, (std::vector<rzt::Sent>{{t.left, MK_LBUTTON, MAKELPARAM(3, 4), 0},
                                                             {t.right, MK_RBUTTON | MK_SHIFT, MAKELPARAM(5, 6), 0}}));
         }
-        if (!strcmp(t.cls, REZORE32_SPINCLASS)) {
+        if (t.left == SPIN_LBUTTONDBLCLK) {
             EXPECT_EQ(SendMessageA(w, SPIN_GETPOS, 0, 0), 0);  // a forwarded double click does not step
         }
         // Without a parent the default procedure has them (the Static class's for the plate and clip).
@@ -127,12 +109,10 @@ TEST(BasicControls, DialogCodesAndDoubleClicks) {
     }
 }
 
-// The font is kept in the control's slot and shows at the next paint, at
-// once only when asked (a brush given as a font is neither selected away
-// nor freed); a NULL text is an empty one; only 127 bytes of text are drawn.
+// The font shows at the next paint, at once only when asked (a brush given
+// as a font is neither selected away nor freed); a NULL text is an empty
+// one; only 127 bytes of text are drawn.
 TEST(BasicControls, FontsAndTexts) {
-    WNDCLASSA statics = {};
-    GetClassInfoA(nullptr, "Static", &statics);
     rzt::RecordingParent parent(40, 40, 640, 200);
     HFONT big = CreateFontA(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
     HFONT small = CreateFontA(-8, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
@@ -140,12 +120,11 @@ TEST(BasicControls, FontsAndTexts) {
     const std::string exact = std::string(126, '.') + "W", longer = exact + "WWWWWWWWWW";
     const std::vector<rzt::Legend> face = {{rzt::FaceColour(), '.'}, {RGB(0, 0, 255), 'B'}, {RGB(255, 255, 255), 'W'}};
     for (const Control &t : kControls) {
-        if (t.fontSlot < 0)
+        if (!(t.traits & kFont))
             continue;
         SCOPED_TRACE(t.cls);
-        const int slot = t.fontSlot >= 100 ? statics.cbWndExtra + t.fontSlot - 100 : t.fontSlot;
-        HWND w = rzt::CreateChild(parent, t.cls, 0, 10, 10, 560, 20);
-        EXPECT_EQ(GetWindowLongA(w, slot), 0);
+        HWND w = rzt::CreateChild(parent, t.cls, 0, 10, 10, 560, 20), w2 = nullptr;
+        EXPECT_EQ(SendMessageA(w, WM_GETFONT, 0, 0), 0);
         EXPECT_EQ(SendMessageA(w, WM_SETTEXT, 0, 0), TRUE);
         EXPECT_EQ(GetWindowTextLengthA(w), 0);
         SetWindowTextA(w, "Wg");
@@ -155,7 +134,6 @@ TEST(BasicControls, FontsAndTexts) {
         for (LPARAM redraw : {0, 1}) {
             rzt::Pump();
             EXPECT_EQ(SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(big), redraw), 0);
-            EXPECT_EQ(GetWindowLongA(w, slot), rzt::Low32(big));
             EXPECT_EQ(static_cast<LONG>(SendMessageA(w, WM_GETFONT, 0, 0)), rzt::Low32(big));
             EXPECT_EQ(GetUpdateRect(w, nullptr, FALSE), redraw);
             PAINTSTRUCT ps;
@@ -172,16 +150,16 @@ TEST(BasicControls, FontsAndTexts) {
             EXPECT_EQ(red.At(25, 10), RGB(255, 0, 0));
         }
         if (t.traits & kCuts127) {
-            HWND w2 = rzt::CreateChild(parent, t.cls, 0, 10, 40, 560, 20);
+            w2 = rzt::CreateChild(parent, t.cls, 0, 10, 40, 560, 20);
             SetWindowTextA(w, longer.c_str());
             SetWindowTextA(w2, exact.c_str());
             for (HWND each : {w, w2})
                 SendMessageA(each, WM_SETFONT, reinterpret_cast<WPARAM>(small), TRUE);
             rzt::Pump();
             EXPECT_EQ(rzt::ClientGrid(w, face), rzt::ClientGrid(w2, face));
-            DestroyWindow(w2);
         }
         DestroyWindow(w);
+        DestroyWindow(w2);
     }
     EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
     for (HGDIOBJ o : {static_cast<HGDIOBJ>(big), static_cast<HGDIOBJ>(small), static_cast<HGDIOBJ>(brush)})

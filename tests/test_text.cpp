@@ -57,24 +57,45 @@ protected:
     HWND text_ = nullptr;
 };
 
+// The parent, when asked, answers red and green over a navy brush, or over
+// no brush (the class background) where the case expects the face.
 TEST_F(TextTest, LetteringOfEachStyle) {
-    struct Case { const char *what; DWORD style; UINT format; std::vector<Pass> passes; COLORREF first; };
-    const Case cases[] = {
-        {"default: grey with a black shadow", 0, DT_LEFT, kRaised, kGrey},
-        {"engraved: black over a face-coloured copy", TEXTS_ENGRAVED, DT_LEFT, kEngraved, kFace},
-        {"white engraved", TEXTS_WHITE | TEXTS_ENGRAVED, DT_LEFT, kEngraved, kWhite},
-        {"thick", TEXTS_WHITE | TEXTS_THICK, DT_LEFT, {{1, 0, 0}, {1, 1, 0}, {2, 1, 1}, {2, 2, 1}}, kWhite},
-        {"thick engraved", TEXTS_WHITE | TEXTS_ENGRAVED | TEXTS_THICK, DT_LEFT,
-         {{1, 2, 1}, {1, 1, 1}, {2, 1, 0}, {2, 0, 0}}, kWhite},
-        {"right", TEXTS_WHITE | TEXTS_RIGHT, DT_RIGHT, kRaised, kWhite},
-        {"centre wins over right", TEXTS_WHITE | TEXTS_CENTER | TEXTS_RIGHT, DT_CENTER, kRaised, kWhite},
-        {"no prefix: left, & shown", TEXTS_WHITE | TEXTS_NOPREFIX | TEXTS_CENTER, DT_NOPREFIX, kRaised, kWhite},
+    const COLORREF red = RGB(255, 0, 0), green = RGB(0, 128, 0), navy = RGB(0, 0, 128);
+    struct Case {
+        const char *what; DWORD style; UINT format; std::vector<Pass> passes; COLORREF first, second, background;
     };
+    const Case cases[] = {
+        {"default: grey with a black shadow", 0, DT_LEFT, kRaised, kGrey, 0, kFace},
+        {"engraved: black over a face-coloured copy", TEXTS_ENGRAVED, DT_LEFT, kEngraved, kFace, 0, kFace},
+        {"white engraved", TEXTS_WHITE | TEXTS_ENGRAVED, DT_LEFT, kEngraved, kWhite, 0, kFace},
+        {"thick", TEXTS_WHITE | TEXTS_THICK, DT_LEFT, {{1, 0, 0}, {1, 1, 0}, {2, 1, 1}, {2, 2, 1}}, kWhite, 0, kFace},
+        {"thick engraved", TEXTS_WHITE | TEXTS_ENGRAVED | TEXTS_THICK, DT_LEFT,
+         {{1, 2, 1}, {1, 1, 1}, {2, 1, 0}, {2, 0, 0}}, kWhite, 0, kFace},
+        {"right", TEXTS_WHITE | TEXTS_RIGHT, DT_RIGHT, kRaised, kWhite, 0, kFace},
+        {"centre wins over right", TEXTS_WHITE | TEXTS_CENTER | TEXTS_RIGHT, DT_CENTER, kRaised, kWhite, 0, kFace},
+        {"no prefix: left, & shown", TEXTS_WHITE | TEXTS_NOPREFIX | TEXTS_CENTER, DT_NOPREFIX, kRaised, kWhite, 0, kFace},
+        {"parent's colours and brush", TEXTS_PARENTCOLOR, DT_LEFT, kRaised, red, green, navy},
+        {"parent's colours, class background", TEXTS_PARENTCOLOR, DT_LEFT, kRaised, red, green, kFace},
+        {"parent's colours engraved", TEXTS_PARENTCOLOR | TEXTS_ENGRAVED, DT_LEFT, kEngraved, red, green, navy},
+        {"white wins, parent not asked", TEXTS_PARENTCOLOR | TEXTS_WHITE, DT_LEFT, kRaised, kWhite, 0, kFace},
+    };
+    HBRUSH brush = CreateSolidBrush(navy);
     for (const Case &t : cases) {
         SCOPED_TRACE(t.what);
+        parent_.answerTextColour = [&](HDC dc) {
+            SetBkColor(dc, red);
+            SetTextColor(dc, green);
+            return reinterpret_cast<LRESULT>(t.background == navy ? brush : nullptr);
+        };
+        parent_.sent.clear();
         Text(t.style);
-        ExpectLettering("A&bg", t.format, t.passes, t.first);
+        ExpectLettering("A&bg", t.format, t.passes, t.first, t.second, t.background);
+        EXPECT_EQ(parent_.sent.empty(), t.second == 0);  // asked only for the parent's colours
+        for (const rzt::Sent &s : parent_.sent)
+            EXPECT_TRUE(s.msg == TEXT_CTLCOLOR && s.lParam == reinterpret_cast<LPARAM>(text_));
     }
+    parent_.answerTextColour = nullptr;
+    DeleteObject(brush);
     for (size_t length : {127u, 128u, 10000u}) {  // right-aligned, so the last byte drawn is at the edge
         SCOPED_TRACE(length);
         std::string text(120, 'i');
@@ -84,36 +105,6 @@ TEST_F(TextTest, LetteringOfEachStyle) {
         EXPECT_EQ(GetWindowTextLengthA(text_), static_cast<int>(length));  // kept, but only 127 bytes drawn
         ExpectLettering(text.substr(0, 127), DT_RIGHT, kRaised, kWhite);
     }
-    EXPECT_TRUE(parent_.sent.empty());  // none of them asks the parent
-}
-
-TEST_F(TextTest, ParentChoosesColours) {
-    const COLORREF first = RGB(255, 0, 0), second = RGB(0, 128, 0), fill = RGB(0, 0, 128);
-    HBRUSH navy = CreateSolidBrush(fill);
-    struct Case { const char *what; DWORD style; bool brush, asked; };  // answered with a brush; asked
-    const Case cases[] = {
-        {"with a brush", TEXTS_PARENTCOLOR, true, true},
-        {"without a brush: class background", TEXTS_PARENTCOLOR, false, true},
-        {"engraved", TEXTS_PARENTCOLOR | TEXTS_ENGRAVED, true, true},
-        {"white wins, parent not asked", TEXTS_PARENTCOLOR | TEXTS_WHITE, true, false},
-    };
-    for (const Case &t : cases) {
-        SCOPED_TRACE(t.what);
-        parent_.answerTextColour = [&](HDC dc) {
-            SetBkColor(dc, first);
-            SetTextColor(dc, second);
-            return reinterpret_cast<LRESULT>(t.brush ? navy : nullptr);
-        };
-        parent_.sent.clear();
-        Text(t.style);
-        ExpectLettering("A&bg", DT_LEFT, (t.style & TEXTS_ENGRAVED) ? kEngraved : kRaised, t.asked ? first : kWhite,
-                        t.asked ? second : 0, t.brush && t.asked ? fill : kFace);
-        EXPECT_EQ(parent_.sent.empty(), !t.asked);
-        for (const rzt::Sent &s : parent_.sent)
-            EXPECT_TRUE(s.msg == TEXT_CTLCOLOR && s.lParam == reinterpret_cast<LPARAM>(text_));
-    }
-    parent_.answerTextColour = nullptr;
-    DeleteObject(navy);
 }
 
 TEST_F(TextTest, FrameRaisedAndSunken) {
