@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int kId = 55;
-enum : LONG { kChecked = 0x01, kTracking = 0x02, kPressed = 0x04, kFocused = 0x08 };
+enum : LONG { kChecked = CHECK_STATE_CHECKED, kFocused = CHECK_STATE_FOCUSED, kDisabled = CHECK_STATE_DISABLED };
 
 class CheckTest : public testing::Test {
 protected:
@@ -26,22 +26,20 @@ protected:
     // checked, '1' unchecked held, '2' unchecked, '3' checked held, '4'
     // disabled, '?' none.
     char Shown() const {
-        rzt::Canvas shot(16, 17, 0), cells(80, 14, 0);
+        rzt::Canvas shot(16, 17, 0);
         rzt::Snapshot(hwnd_, shot);
         HDC mem = CreateCompatibleDC(nullptr);
         HGDIOBJ old = SelectObject(mem, LoadBitmapA(GetModuleHandleA("REZORE32.DLL"),
                                                     MAKEINTRESOURCEA(mark_ ? REZORE32_IDB_MARK : REZORE32_IDB_CHECK)));
-        BitBlt(cells.dc(), 0, 0, 80, 14, mem, 0, 0, SRCCOPY);
+        char shown = '?';
+        for (int cell = 0, i = 0; cell < 5 && shown == '?'; ++cell, i = 0) {
+            while (i < 16 * 14 && shot.At(i % 16, 3 + i / 16) == GetPixel(mem, 16 * cell + i % 16, i / 16))
+                ++i;
+            shown = i == 16 * 14 ? static_cast<char>('0' + cell) : '?';
+        }
         DeleteObject(SelectObject(mem, old));
         DeleteDC(mem);
-        for (int cell = 0; cell < 5; ++cell) {
-            int same = 0;
-            while (same < 16 * 14 && shot.At(same % 16, 3 + same / 16) == cells.At(16 * cell + same % 16, same / 16))
-                ++same;
-            if (same == 16 * 14)
-                return static_cast<char>('0' + cell);
-        }
-        return '?';
+        return shown;
     }
     // The first column right of the picture holding a pixel that is not the face.
     int FirstInk() const {
@@ -62,30 +60,55 @@ protected:
     bool mark_ = false;
 };
 
-TEST_F(CheckTest, CheckStateAndItsPicture) {
-    struct Case { const char *cls; WPARAM set; bool disable; LRESULT checked; char cell; };
+// The state set, then a script of steps, each followed by the cell shown:
+// disabled (x); the pointer moved in (i, or a second place a), out (o); the
+// button pressed (D) or released (U).  The button lies at screen (50, 50),
+// 120 x 20.  Setting the state never notifies, and paints before returning.
+TEST_F(CheckTest, StateScriptsAndTheirPictures) {
+    struct Case { const char *what, *cls; WPARAM initially; const char *script, *cells; LONG state; size_t clicks; };
     const Case cases[] = {
-        {REZORE32_CHECKCLASS, 0, false, 0, '2'}, {REZORE32_CHECKCLASS, 1, false, 1, '0'},
-        {REZORE32_CHECKCLASS, 2, false, 1, '0'}, {REZORE32_CHECKCLASS, static_cast<WPARAM>(-1), false, 1, '0'},
-        {REZORE32_CHECKCLASS, 1, true, 1, '4'},  {REZORE32_CHECKCLASS, 0, true, 0, '4'},
-        {REZORE32_MARKCLASS, 0, false, 0, '2'},  {REZORE32_MARKCLASS, 2, false, 1, '0'},
-        {REZORE32_MARKCLASS, 1, true, 1, '4'},
+        {"unchecked", REZORE32_CHECKCLASS, 0, "", "2", 0, 0},
+        {"checked", REZORE32_CHECKCLASS, 1, "", "0", kChecked, 0},
+        {"2 checks", REZORE32_CHECKCLASS, 2, "", "0", kChecked, 0},
+        {"-1 checks", REZORE32_CHECKCLASS, static_cast<WPARAM>(-1), "", "0", kChecked, 0},
+        {"disabled checked", REZORE32_CHECKCLASS, 1, "x", "04", kChecked | kDisabled, 0},
+        {"disabled unchecked", REZORE32_CHECKCLASS, 0, "x", "24", kDisabled, 0},
+        {"mark unchecked", REZORE32_MARKCLASS, 0, "", "2", 0, 0},
+        {"mark checked by 2", REZORE32_MARKCLASS, 2, "", "0", kChecked, 0},
+        {"mark disabled", REZORE32_MARKCLASS, 1, "x", "04", kChecked | kDisabled, 0},
+        {"click", REZORE32_CHECKCLASS, 0, "iDU", "2210", kFocused | kChecked, 1},
+        {"click when checked", REZORE32_CHECKCLASS, 1, "iDU", "0032", kFocused, 1},
+        {"release outside", REZORE32_CHECKCLASS, 0, "iDoU", "22122", kFocused, 0},
+        {"out and back in", REZORE32_CHECKCLASS, 1, "iDoaU", "003032", kFocused, 1},
+        {"the mark ignores it", REZORE32_MARKCLASS, 1, "iDU", "0000", kChecked, 0},
     };
+    SetForegroundWindow(parent_);
     for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.cls << " set " << c.set << " disabled " << c.disable);
+        SCOPED_TRACE(c.what);
         Make(c.cls);
         EXPECT_EQ(State() | GetWindowLongA(hwnd_, CHECK_GWL_FONT), 0);
-        EXPECT_EQ(SendMessageA(hwnd_, BM_SETCHECK, c.set, 0), 0);
-        if (c.disable)
-            EnableWindow(hwnd_, FALSE);
-        EXPECT_EQ(SendMessageA(hwnd_, BM_GETCHECK, 0, 0), c.checked);
-        EXPECT_EQ(Shown(), c.cell);  // painted before returning
+        parent_.sent.clear();
+        EXPECT_EQ(SendMessageA(hwnd_, BM_SETCHECK, c.initially, 0), 0);
+        std::string cells(1, Shown());
+        for (const char *s = c.script; *s; ++s) {
+            if (*s == 'x')
+                EnableWindow(hwnd_, FALSE);
+            else if (*s == 'D' || *s == 'U')
+                rzt::Mouse(*s == 'D' ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP, {}, 100);
+            else  // settled before a press
+                rzt::MoveCursor(*s == 'i' ? POINT{60, 60} : *s == 'a' ? POINT{100, 62} : POINT{300, 300}, 100);
+            cells += Shown();
+        }
+        rzt::Pump();
+        EXPECT_EQ(cells, c.cells);
+        EXPECT_EQ(State(), c.state);
+        EXPECT_EQ(SendMessageA(hwnd_, BM_GETCHECK, 0, 0), c.state & kChecked);
+        EXPECT_EQ(Clicks(), c.clicks);
+        EXPECT_EQ(GetCapture(), nullptr);
         DestroyWindow(hwnd_);
     }
     Make(REZORE32_CHECKCLASS, "Check", WS_DISABLED);  // looks enabled until WM_ENABLE says otherwise
     EXPECT_EQ(Shown(), '2');
-    rzt::Pump();
-    EXPECT_TRUE(parent_.sent.empty());  // setting the state never notifies
 }
 
 TEST_F(CheckTest, TextAt20AndFocusRectangleAroundIt) {
@@ -109,40 +132,6 @@ TEST_F(CheckTest, TextAt20AndFocusRectangleAroundIt) {
     SendMessageA(hwnd_, WM_SETFOCUS, 0, 0);
     EXPECT_EQ(State(), 0);  // never focused
     EXPECT_EQ(FirstInk(), text);
-}
-
-// The button lies at screen (50, 50), 120 x 20.  A script is a string of
-// steps, each followed by the cell shown: the pointer moved in (i, or a
-// second place a), out (o); the button pressed (D) or released (U).
-TEST_F(CheckTest, UnderTheMouse) {
-    struct Case { const char *what, *cls; WPARAM initially; const char *script, *cells; LONG state; size_t clicks; };
-    const Case cases[] = {
-        {"click", REZORE32_CHECKCLASS, 0, "iDU", "210", kFocused | kChecked, 1},
-        {"click when checked", REZORE32_CHECKCLASS, 1, "iDU", "032", kFocused, 1},
-        {"release outside", REZORE32_CHECKCLASS, 0, "iDoU", "2122", kFocused, 0},
-        {"out and back in", REZORE32_CHECKCLASS, 1, "iDoaU", "03032", kFocused, 1},
-        {"the mark ignores it", REZORE32_MARKCLASS, 1, "iDU", "000", kChecked, 0},
-    };
-    SetForegroundWindow(parent_);
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        Make(c.cls);
-        SendMessageA(hwnd_, BM_SETCHECK, c.initially, 0);
-        parent_.sent.clear();
-        std::string cells;
-        for (const char *s = c.script; *s; ++s) {
-            if (*s == 'D' || *s == 'U')
-                rzt::Mouse(*s == 'D' ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP, {}, 100);
-            else  // settled before a press
-                rzt::MoveCursor(*s == 'i' ? POINT{60, 60} : *s == 'a' ? POINT{100, 62} : POINT{300, 300}, 100);
-            cells += Shown();
-        }
-        EXPECT_EQ(cells, c.cells);
-        EXPECT_EQ(State(), c.state);
-        EXPECT_EQ(Clicks(), c.clicks);
-        EXPECT_EQ(GetCapture(), nullptr);
-        DestroyWindow(hwnd_);
-    }
 }
 
 // Sent presses, moves and keys, step by step: the cell shown, the state
@@ -187,13 +176,11 @@ TEST_F(CheckTest, SentPressesMovesKeysAndFocus) {
     EXPECT_EQ(Clicks(), 2u);
     // The mark ignores presses and keys; a button without a parent posts
     // nothing, not even to the thread.
-    Make(REZORE32_MARKCLASS);
     HWND lone = CreateWindowExA(0, REZORE32_CHECKCLASS, "", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
-    for (HWND w : {hwnd_, lone})
+    for (HWND w : {Make(REZORE32_MARKCLASS), lone})
         for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_KEYDOWN, WM_KEYUP})
             SendMessageA(w, msg, msg == WM_KEYDOWN || msg == WM_KEYUP ? VK_SPACE : 0, 0);
     EXPECT_EQ(State(), 0);
-    EXPECT_NE(GetFocus(), hwnd_);
     EXPECT_EQ(SendMessageA(lone, BM_GETCHECK, 0, 0), 0);  // toggled twice
     MSG m;
     EXPECT_FALSE(PeekMessageA(&m, reinterpret_cast<HWND>(-1), WM_COMMAND, WM_COMMAND, PM_NOREMOVE));
