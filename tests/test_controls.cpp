@@ -1,6 +1,7 @@
-// The passive basic controls: the text control's lettering, colours and
-// frame read back from pixels against where the font puts ink; plate and
-// clip frames, relief text and the Static class kept from painting; border
+// The basic controls but spin, meter and indicator: the text control's
+// lettering, colours and frame read back from pixels against where the font
+// puts ink; plate and clip frames, relief text and the Static class kept from
+// painting; the check button and mark under sent and injected input; border
 // and icon pane; then what the basic controls do alike: dialog codes, double
 // clicks forwarded to the parent, fonts, texts and no erasing.
 #include <gtest/gtest.h>
@@ -12,11 +13,23 @@
 
 namespace {
 
+constexpr int kId = 55;
+enum : LONG { kChecked = CHECK_STATE_CHECKED, kFocused = CHECK_STATE_FOCUSED, kDisabled = CHECK_STATE_DISABLED };
+
 constexpr int kW = 120, kH = 24;
 constexpr COLORREF kWhite = RGB(255, 255, 255), kGrey = RGB(192, 192, 192), kFace = 0xFFFFFFFF;
 
 struct Pass { int colour, dx, dy; };  // one drawing of the lettering: colour 1 or 2 at an offset
 const std::vector<Pass> kRaised = {{1, 0, 0}, {2, 1, 1}}, kEngraved = {{1, 1, 1}, {2, 0, 0}};
+
+// The first column from `from` on holding `ch`, -1 for none.
+int FirstColumn(const std::vector<std::string> &grid, size_t from, char ch) {
+    for (size_t x = from; x < grid[0].size(); ++x)
+        for (const std::string &row : grid)
+            if (row[x] == ch)
+                return static_cast<int>(x);
+    return -1;
+}
 
 // A parent and a crisp font, so that every pixel of lettering is one of its colours.
 class Passive : public testing::Test {
@@ -119,15 +132,6 @@ TEST_F(TextTest, LetteringOfEachStyle) {
     }
     parent_.answerTextColour = nullptr;
     DeleteObject(brush);
-    for (size_t length : {127u, 128u, 10000u}) {  // right-aligned, so the last byte drawn is at the edge
-        SCOPED_TRACE(length);
-        std::string text(120, 'i');
-        while (text.size() < length)
-            text += text.size() % 2 ? 'W' : 'm';
-        Text(TEXTS_WHITE | TEXTS_RIGHT, text);
-        EXPECT_EQ(GetWindowTextLengthA(text_), static_cast<int>(length));  // kept, but only 127 bytes drawn
-        ExpectLettering(text.substr(0, 127), DT_RIGHT, kRaised, kWhite);
-    }
 }
 
 class PlateTest : public Passive {
@@ -153,14 +157,6 @@ protected:
         for (int r = y; r < y + 4; ++r)
             out += (r > y ? "/" : "") + p[r].substr(x, 4);
         return out;
-    }
-    // First column holding black, -1 for none.
-    static int FirstBlack(const std::vector<std::string> &p) {
-        for (size_t x = 0; x < p[0].size(); ++x)
-            for (const std::string &row : p)
-                if (row[x] == 'B')
-                    return static_cast<int>(x);
-        return -1;
     }
 };
 
@@ -218,7 +214,7 @@ TEST_F(PlateTest, ReliefTextAndAlignment) {
         p.push_back(Picture(hwnd));
         DestroyWindow(hwnd);
     }
-    const int left = FirstBlack(p[0]), right = FirstBlack(p[1]), centre = FirstBlack(p[2]);
+    const int left = FirstColumn(p[0], 0, 'B'), right = FirstColumn(p[1], 0, 'B'), centre = FirstColumn(p[2], 0, 'B');
     EXPECT_GE(left, 2 * 2 + 1);  // inside the frame, moved by one
     EXPECT_LE(left, 2 * 2 + 3);
     EXPECT_GT(centre, left + 30);
@@ -263,6 +259,176 @@ TEST_F(PlateTest, StaticNeverPaintsItsOwnLook) {
         EXPECT_FALSE(IsWindowVisible(hwnd));
         DestroyWindow(hwnd);
     }
+}
+
+// ---------------------------------------------------------------- check
+class CheckTest : public Passive {
+protected:
+    HWND Make(const char *cls, const char *text = "Check", DWORD style = 0) {
+        hwnd_ = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, 10, 10, 120, 20, parent_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), nullptr, nullptr);
+        mark_ = !lstrcmpiA(cls, REZORE32_MARKCLASS);
+        rzt::Pump();
+        return hwnd_;
+    }
+    LONG State() const { return GetWindowLongA(hwnd_, CHECK_GWL_STATE); }
+    // Which cell of its strip the control shows, centred on its height: '0'
+    // checked, '1' unchecked held, '2' unchecked, '3' checked held, '4'
+    // disabled, '?' none.
+    char Shown() const {
+        rzt::Canvas shot(16, 17, 0);
+        rzt::Snapshot(hwnd_, shot);
+        HDC mem = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(mem, LoadBitmapA(GetModuleHandleA("REZORE32.DLL"),
+                                                    MAKEINTRESOURCEA(mark_ ? REZORE32_IDB_MARK : REZORE32_IDB_CHECK)));
+        char shown = '?';
+        for (int cell = 0, i = 0; cell < 5 && shown == '?'; ++cell, i = 0) {
+            while (i < 16 * 14 && shot.At(i % 16, 3 + i / 16) == GetPixel(mem, 16 * cell + i % 16, i / 16))
+                ++i;
+            shown = i == 16 * 14 ? static_cast<char>('0' + cell) : '?';
+        }
+        DeleteObject(SelectObject(mem, old));
+        DeleteDC(mem);
+        return shown;
+    }
+    // The first column right of the picture holding a pixel that is not the face.
+    int FirstInk() const { return FirstColumn(rzt::ClientGrid(hwnd_, {{rzt::FaceColour(), '.'}}), 16, '?'); }
+    size_t Clicks() const {
+        for (const rzt::Sent &s : parent_.Commands())
+            EXPECT_TRUE(s.wParam == MAKEWPARAM(kId, BN_CLICKED) && s.lParam == reinterpret_cast<LPARAM>(hwnd_));
+        return parent_.Commands().size();
+    }
+    HWND hwnd_ = nullptr;
+    bool mark_ = false;
+};
+
+// The state set, then a script of steps, each followed by the cell shown:
+// disabled (x); the pointer moved in (i, or a second place a), out (o); the
+// button pressed (D) or released (U).  The button lies at screen (50, 50),
+// 120 x 20.  Setting the state never notifies, and paints before returning.
+TEST_F(CheckTest, StateScriptsAndTheirPictures) {
+    struct Case { const char *what, *cls; WPARAM initially; const char *script, *cells; LONG state; size_t clicks; };
+    const Case cases[] = {
+        {"unchecked", REZORE32_CHECKCLASS, 0, "", "2", 0, 0},
+        {"checked", REZORE32_CHECKCLASS, 1, "", "0", kChecked, 0},
+        {"2 checks", REZORE32_CHECKCLASS, 2, "", "0", kChecked, 0},
+        {"-1 checks", REZORE32_CHECKCLASS, static_cast<WPARAM>(-1), "", "0", kChecked, 0},
+        {"disabled checked", REZORE32_CHECKCLASS, 1, "x", "04", kChecked | kDisabled, 0},
+        {"disabled unchecked", REZORE32_CHECKCLASS, 0, "x", "24", kDisabled, 0},
+        {"mark unchecked", REZORE32_MARKCLASS, 0, "", "2", 0, 0},
+        {"mark checked by 2", REZORE32_MARKCLASS, 2, "", "0", kChecked, 0},
+        {"mark disabled", REZORE32_MARKCLASS, 1, "x", "04", kChecked | kDisabled, 0},
+        {"click", REZORE32_CHECKCLASS, 0, "iDU", "2210", kFocused | kChecked, 1},
+        {"click when checked", REZORE32_CHECKCLASS, 1, "iDU", "0032", kFocused, 1},
+        {"release outside", REZORE32_CHECKCLASS, 0, "iDoU", "22122", kFocused, 0},
+        {"out and back in", REZORE32_CHECKCLASS, 1, "iDoaU", "003032", kFocused, 1},
+        {"the mark ignores it", REZORE32_MARKCLASS, 1, "iDU", "0000", kChecked, 0},
+    };
+    SetForegroundWindow(parent_);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Make(c.cls);
+        EXPECT_EQ(State() | GetWindowLongA(hwnd_, CHECK_GWL_FONT), 0);
+        parent_.sent.clear();
+        EXPECT_EQ(SendMessageA(hwnd_, BM_SETCHECK, c.initially, 0), 0);
+        std::string cells(1, Shown());
+        for (const char *s = c.script; *s; ++s) {
+            if (*s == 'x')
+                EnableWindow(hwnd_, FALSE);
+            else if (*s == 'D' || *s == 'U')
+                rzt::Mouse(*s == 'D' ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP, {}, 100);
+            else  // settled before a press
+                rzt::MoveCursor(*s == 'i' ? POINT{60, 60} : *s == 'a' ? POINT{100, 62} : POINT{300, 300}, 100);
+            cells += Shown();
+        }
+        rzt::Pump();
+        EXPECT_EQ(cells, c.cells);
+        EXPECT_EQ(State(), c.state);
+        EXPECT_EQ(SendMessageA(hwnd_, BM_GETCHECK, 0, 0), c.state & kChecked);
+        EXPECT_EQ(Clicks(), c.clicks);
+        EXPECT_EQ(GetCapture(), nullptr);
+        DestroyWindow(hwnd_);
+    }
+    Make(REZORE32_CHECKCLASS, "Check", WS_DISABLED);  // looks enabled until WM_ENABLE says otherwise
+    EXPECT_EQ(Shown(), '2');
+}
+
+TEST_F(CheckTest, TextAt20AndFocusRectangleAroundIt) {
+    Make(REZORE32_CHECKCLASS, "IIII");
+    const int text = FirstInk();
+    EXPECT_GE(text, 20);
+    EXPECT_LE(text, 22);  // the glyph's own bearing
+    SetFocus(hwnd_);
+    EXPECT_EQ(State(), kFocused);
+    EXPECT_EQ(FirstInk(), 18);  // 19, inflated by one
+    SetFocus(parent_);
+    EXPECT_EQ(State(), 0);
+    EXPECT_EQ(FirstInk(), text);
+    // Without its picture (a failed load) the text still shows, and nothing left of it.
+    DeleteObject(reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(SetWindowLongA(hwnd_, CHECK_GWL_PICTURE, 0))));
+    rzt::Redraw(hwnd_);
+    for (const std::string &row : rzt::ClientGrid(hwnd_, {{rzt::FaceColour(), '.'}}))
+        EXPECT_EQ(row.substr(0, 16), std::string(16, '.'));
+    EXPECT_EQ(FirstInk(), text);
+    Make(REZORE32_MARKCLASS, "IIII");
+    SendMessageA(hwnd_, WM_SETFOCUS, 0, 0);
+    EXPECT_EQ(State(), 0);  // never focused
+    EXPECT_EQ(FirstInk(), text);
+}
+
+// Sent presses, moves and keys, step by step: the cell shown, the state
+// flags, whether the mouse is captured, and the clicks posted.
+TEST_F(CheckTest, SentPressesMovesKeysAndFocus) {
+    Make(REZORE32_CHECKCLASS);
+    auto send = [hwnd = hwnd_](UINT msg, WPARAM wParam, LPARAM lParam) {
+        return [=] { SendMessageA(hwnd, msg, wParam, lParam); };
+    };
+    // Before a move that stays on its side of the edge the picture is
+    // scribbled over: the move does not repaint.  Left of the control is outside.
+    auto scribble = [hwnd = hwnd_](LPARAM at) {
+        return [=] {
+            HDC dc = GetDC(hwnd);
+            PatBlt(dc, 0, 0, 16, 20, BLACKNESS);
+            ReleaseDC(hwnd, dc);
+            SendMessageA(hwnd, WM_MOUSEMOVE, MK_LBUTTON, at);
+        };
+    };
+    const std::pair<const char *, std::function<void()>> steps[] = {
+        {"1 e C 0", send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5))},
+        {"? e C 0", scribble(MAKELPARAM(40, 8))},
+        {"2 a C 0", send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-3, 8))},
+        {"? a C 0", scribble(MAKELPARAM(130, 8))},
+        {"1 e C 0", send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(0, 0))},
+        {"0 9 - 0", send(WM_LBUTTONUP, 0, MAKELPARAM(5, 5))},  // the click is posted, not sent
+        {"3 f C 1", send(WM_KEYDOWN, VK_SPACE, 1)},            // the space bar is a press at (0, 0)
+        {"3 f C 1", send(WM_KEYDOWN, VK_SPACE, 0x40000001)},   // its repeats are not
+        {"2 8 - 1", send(WM_KEYUP, VK_SPACE, 0xC0000001)},
+        {"1 e C 2", send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5))},
+        {"2 0 - 2", [this] { SetFocus(parent_); }},  // losing the focus ends a press without a toggle
+        {"2 0 - 2", send(WM_LBUTTONUP, 0, MAKELPARAM(5, 5))},
+    };
+    for (const auto &step : steps) {
+        step.second();
+        char status[32];
+        wsprintfA(status, "%c %lx %c %u", Shown(), State(), GetCapture() == hwnd_ ? 'C' : '-',
+                  static_cast<unsigned>(Clicks()));
+        rzt::Pump();
+        EXPECT_STREQ(status, step.first);
+    }
+    EXPECT_EQ(Clicks(), 2u);
+    // The mark ignores presses and keys; a button without a parent posts
+    // nothing, not even to the thread.
+    HWND lone = CreateWindowExA(0, REZORE32_CHECKCLASS, "", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
+    for (HWND w : {Make(REZORE32_MARKCLASS), lone})
+        for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_KEYDOWN, WM_KEYUP})
+            SendMessageA(w, msg, msg == WM_KEYDOWN || msg == WM_KEYUP ? VK_SPACE : 0, 0);
+    EXPECT_EQ(State(), 0);
+    EXPECT_EQ(SendMessageA(lone, BM_GETCHECK, 0, 0), 0);  // toggled twice
+    MSG m;
+    EXPECT_FALSE(PeekMessageA(&m, reinterpret_cast<HWND>(-1), WM_COMMAND, WM_COMMAND, PM_NOREMOVE));
+    rzt::Pump();
+    EXPECT_EQ(parent_.Commands().size(), 2u);
+    DestroyWindow(lone);
 }
 
 // Two lines, shadow then highlight, across its thickness.
@@ -330,7 +496,7 @@ enum Traits { kFont = 1, kFills = 2, kSaysErased = 4, kCuts127 = 8 };
 struct Control { const char *cls; LRESULT dialogCode; UINT left, right; int traits; };  // forwarded double clicks
 const Control kControls[] = {
     {REZORE32_SPINCLASS, DLGC_WANTARROWS, SPIN_LBUTTONDBLCLK, SPIN_RBUTTONDBLCLK, 0},
-    {REZORE32_TEXTCLASS, DLGC_STATIC, TEXT_LBUTTONDBLCLK, TEXT_RBUTTONDBLCLK, kFont},
+    {REZORE32_TEXTCLASS, DLGC_STATIC, TEXT_LBUTTONDBLCLK, TEXT_RBUTTONDBLCLK, kFont | kCuts127},
     {REZORE32_METERCLASS, DLGC_STATIC, METER_LBUTTONDBLCLK, METER_RBUTTONDBLCLK, kFont | kFills},
     {REZORE32_INDICATORCLASS, DLGC_STATIC, IND_LBUTTONDBLCLK, IND_RBUTTONDBLCLK, 0},
     {REZORE32_CHECKCLASS, DLGC_BUTTON, CHECK_LBUTTONDBLCLK, CHECK_RBUTTONDBLCLK, kFont | kFills | kSaysErased | kCuts127},
@@ -404,6 +570,7 @@ TEST(BasicControls, FontsAndTexts) {
             w2 = rzt::CreateChild(parent, t.cls, 0, 10, 40, 560, 20);
             SetWindowTextA(w, longer.c_str());
             SetWindowTextA(w2, exact.c_str());
+            EXPECT_EQ(GetWindowTextLengthA(w), static_cast<int>(longer.size()));  // kept, but not all drawn
             for (HWND each : {w, w2})
                 SendMessageA(each, WM_SETFONT, reinterpret_cast<WPARAM>(small), TRUE);
             rzt::Pump();

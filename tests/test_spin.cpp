@@ -20,10 +20,15 @@ protected:
     }
     LONG Slot(int index) const { return GetWindowLongA(spin_, index); }
     LRESULT Pos() const { return SendMessageA(spin_, SPIN_GETPOS, 0, 0); }
-    std::vector<int> Codes() const {  // of the WM_COMMANDs the parent received
-        std::vector<int> codes;
-        for (const rzt::Sent &s : parent_.Commands())
-            codes.push_back(HIWORD(s.wParam));
+    // The steps, u up and d down, and their times in ms after the first.
+    std::string Steps(std::vector<LONG> *times = nullptr) const {
+        std::string codes;
+        const std::vector<rzt::Sent> steps = parent_.Commands();
+        for (const rzt::Sent &s : steps) {
+            codes += s.wParam == MAKEWPARAM(kId, SPINN_UP) ? 'u' : s.wParam == MAKEWPARAM(kId, SPINN_DOWN) ? 'd' : '?';
+            if (times)
+                times->push_back(static_cast<LONG>(s.tick - steps[0].tick));
+        }
         return codes;
     }
     std::string Picture() {
@@ -51,7 +56,7 @@ TEST_F(SpinTest, RecordAndMessages) {
     EXPECT_TRUE(parent_.sent.empty());
     SendMessageA(spin_, SPIN_SETPOS, 1000, SPINN_DOWN);
     SendMessageA(spin_, SPIN_SETPOS, 0, SPINN_UP);
-    EXPECT_EQ(Codes(), (std::vector<int>{SPINN_DOWN, SPINN_UP}));
+    EXPECT_EQ(Steps(), "du");
     SetFocus(spin_);
     EXPECT_EQ(Slot(SPIN_GWL_STATE), 1);
     SetFocus(parent_);
@@ -59,20 +64,20 @@ TEST_F(SpinTest, RecordAndMessages) {
 }
 
 TEST_F(SpinTest, StepRules) {
-    struct Case { const char *what; DWORD style; LONG range, start; WPARAM key; LONG expected; int code; };
+    struct Case { const char *what; DWORD style; LONG range, start; WPARAM key; LONG expected; const char *steps; };
     const LONG kHigh = static_cast<LONG>(0xFFFF8000);  // 32768..65535: the limits are unsigned
     const Case cases[] = {
-        {"up wraps to minimum", 0, MAKELONG(0, 1), 1, VK_UP, 0, SPINN_UP},
-        {"down wraps to maximum", 0, MAKELONG(0, 1), 0, VK_DOWN, 1, SPINN_DOWN},
-        {"down stops at minimum", SPINS_NOWRAP, MAKELONG(0, 1), 0, VK_DOWN, 0, 0},
-        {"right from above, no wrap", SPINS_NOWRAP, MAKELONG(0, 5), 10, VK_RIGHT, 5, SPINN_DOWN},
-        {"left from above, no wrap, stays", SPINS_NOWRAP, MAKELONG(0, 5), 10, VK_LEFT, 10, 0},
-        {"up from below the minimum", 0, MAKELONG(5, 9), -3, VK_UP, -2, SPINN_UP},
-        {"down from below wraps to maximum", 0, MAKELONG(5, 9), -3, VK_DOWN, 9, SPINN_DOWN},
-        {"up to the unsigned maximum", 0, kHigh, 65534, VK_UP, 65535, SPINN_UP},
-        {"the unsigned maximum wraps", 0, kHigh, 65535, VK_LEFT, 32768, SPINN_UP},
-        {"down above the unsigned minimum", 0, kHigh, 40000, VK_RIGHT, 39999, SPINN_DOWN},
-        {"equal limits, wrap is no change", 0, MAKELONG(4, 4), 4, VK_UP, 4, 0},
+        {"up wraps to minimum", 0, MAKELONG(0, 1), 1, VK_UP, 0, "u"},
+        {"down wraps to maximum", 0, MAKELONG(0, 1), 0, VK_DOWN, 1, "d"},
+        {"down stops at minimum", SPINS_NOWRAP, MAKELONG(0, 1), 0, VK_DOWN, 0, ""},
+        {"right from above, no wrap", SPINS_NOWRAP, MAKELONG(0, 5), 10, VK_RIGHT, 5, "d"},
+        {"left from above, no wrap, stays", SPINS_NOWRAP, MAKELONG(0, 5), 10, VK_LEFT, 10, ""},
+        {"up from below the minimum", 0, MAKELONG(5, 9), -3, VK_UP, -2, "u"},
+        {"down from below wraps to maximum", 0, MAKELONG(5, 9), -3, VK_DOWN, 9, "d"},
+        {"up to the unsigned maximum", 0, kHigh, 65534, VK_UP, 65535, "u"},
+        {"the unsigned maximum wraps", 0, kHigh, 65535, VK_LEFT, 32768, "u"},
+        {"down above the unsigned minimum", 0, kHigh, 40000, VK_RIGHT, 39999, "d"},
+        {"equal limits, wrap is no change", 0, MAKELONG(4, 4), 4, VK_UP, 4, ""},
     };
     for (const Case &t : cases) {
         SCOPED_TRACE(t.what);
@@ -81,7 +86,7 @@ TEST_F(SpinTest, StepRules) {
         parent_.sent.clear();
         SendMessageA(spin_, WM_KEYDOWN, t.key, 0);
         EXPECT_EQ(Pos(), t.expected);
-        EXPECT_EQ(Codes(), t.code ? std::vector<int>{t.code} : std::vector<int>{});
+        EXPECT_EQ(Steps(), t.steps);
         EXPECT_EQ(Slot(SPIN_GWL_HALF), t.key == VK_UP || t.key == VK_LEFT ? 1 : 2);  // even without a change
         DestroyWindow(spin_);
     }
@@ -150,17 +155,6 @@ protected:
         GetThreadTimes(GetCurrentThread(), &c, &e, &k1, &u1);
         auto ms = [](FILETIME f) { return (static_cast<ULONGLONG>(f.dwHighDateTime) << 32 | f.dwLowDateTime) / 1e4; };
         return ms(k1) - ms(k0) + ms(u1) - ms(u0);
-    }
-    // The steps, u up and d down, and their times in ms after the first.
-    std::string Steps(std::vector<LONG> *times = nullptr) const {
-        std::string codes;
-        const std::vector<rzt::Sent> steps = parent_.Commands();
-        for (const rzt::Sent &s : steps) {
-            codes += s.wParam == MAKEWPARAM(kId, SPINN_UP) ? 'u' : s.wParam == MAKEWPARAM(kId, SPINN_DOWN) ? 'd' : '?';
-            if (times)
-                times->push_back(static_cast<LONG>(s.tick - steps[0].tick));
-        }
-        return codes;
     }
 };
 
