@@ -1,14 +1,9 @@
-// The basic controls but the spin: the text control's lettering, colours and
-// frame read back from pixels against where the font puts ink; plate and clip
-// frames, relief text and the Static class kept from painting; the meter and
-// indicator's arithmetic, pictures and repaint rules; the check button and
-// mark under sent and injected input; border and icon pane; then what the
-// basic controls do alike: dialog codes, double clicks forwarded to the
-// parent, fonts, texts and no erasing.
+// The basic controls but the spin, each read back from pixels, slots and what
+// the parent hears; then what they do alike: dialog codes, double clicks
+// forwarded to the parent, fonts, texts and no erasing.
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <string>
 
 #include "controls/gauge.h"
@@ -300,11 +295,9 @@ TEST_F(Meter, BarAndSplitText) {
         SendMessageA(m, METER_SETPOS, t.position, 0);  // shows at once, no pumping
         rzt::Canvas shot(kMW, kMH, 0), ink(kMW, kMH, kWhite);
         rzt::Snapshot(m, shot);
+        RECT r = {0, 0, kMW, kMH};
         HGDIOBJ old = SelectObject(ink.dc(), font_);
-        SIZE x = {};
-        GetTextExtentPoint32A(ink.dc(), "X", 1, &x);
-        SetTextAlign(ink.dc(), TA_CENTER | TA_TOP);
-        TextOutA(ink.dc(), kMW / 2, kMH / 2 - x.cy / 2, t.text, static_cast<int>(strlen(t.text)));
+        DrawTextA(ink.dc(), t.text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         SelectObject(ink.dc(), old);
         int wrong = 0, inked = 0;
         for (int py = 0; py < kMH; ++py)
@@ -322,7 +315,9 @@ TEST_F(Meter, BarAndSplitText) {
 
 // An indicator's middle row and first cell's column: d/l frame, '.' ring,
 // B lit, g unlit, | separator (the face's colour on NT).
-TEST(Indicator, CellsOnTheScreen) {
+class Indicator : public Passive {};
+
+TEST_F(Indicator, CellsOnTheScreen) {
     struct Case { const char *what; int width; DWORD style; LONG cellSlot; DWORD position; int count, width1, lit, offset; };
     const Case cases[] = {
         {"108 wide, nothing done", 108, 0, 5, 0, 20, 5, 0, 0},
@@ -341,10 +336,9 @@ TEST(Indicator, CellsOnTheScreen) {
     const std::vector<rzt::Legend> legend = {{rzt::Dark(), 'd'}, {rzt::Light(), 'l'}, {kBlue, 'B'},
         {RGB(128, 128, 128), 'g'}, {rzt::FaceColour(), '.'}, {RGB(192, 192, 192), '|'}};
     const char separator = rzt::FaceColour() == RGB(192, 192, 192) ? '.' : '|';
-    rzt::RecordingParent parent;
     for (const Case &t : cases) {
         SCOPED_TRACE(t.what);
-        HWND ind = rzt::CreateChild(parent, REZORE32_INDICATORCLASS, t.style, 10, 10, t.width, kIH);
+        HWND ind = rzt::CreateChild(parent_, REZORE32_INDICATORCLASS, t.style, 10, 10, t.width, kIH);
         if (t.cellSlot != 5)
             SendMessageA(ind, IND_SETCELLWIDTH, t.cellSlot, 0);
         SendMessageA(ind, IND_SETPOS, t.position, 0);
@@ -371,7 +365,7 @@ LRESULT CALLBACK CountPaints(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     return CallWindowProcA(g_original, hwnd, msg, wParam, lParam);
 }
 
-TEST(Indicator, RepaintsOnlyWhenTheLitCountChanges) {
+TEST_F(Indicator, RepaintsOnlyWhenTheLitCountChanges) {
     struct Step { const char *what; UINT msg; WPARAM wParam; LPARAM lParam; bool paints; LONG litSlot; };
     const Step steps[] = {
         {"first position always repaints", IND_SETPOS, 0, 0, true, 0},
@@ -389,8 +383,7 @@ TEST(Indicator, RepaintsOnlyWhenTheLitCountChanges) {
         {"no wrap in the lit count", IND_SETPOS, 50000000, 0, false, 0x1000A},
         {"all lit", IND_SETPOS, 0xFFFFFFFF, 0, true, 20},
     };
-    rzt::RecordingParent parent;
-    HWND ind = rzt::CreateChild(parent, REZORE32_INDICATORCLASS, 0, 10, 10, 108, 14);
+    HWND ind = rzt::CreateChild(parent_, REZORE32_INDICATORCLASS, 0, 10, 10, 108, 14);
     g_original = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(ind, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountPaints)));
     for (const Step &s : steps) {
         SCOPED_TRACE(s.what);
@@ -520,44 +513,40 @@ TEST_F(CheckTest, TextAt20AndFocusRectangleAroundIt) {
     EXPECT_EQ(FirstInk(), text);
 }
 
-// Sent presses, moves and keys, step by step: the cell shown, the state
-// flags, whether the mouse is captured, and the clicks posted.
+// Sent presses, moves and keys, step by step: the cell shown ('?' after a
+// scribble), the state flags, whether the mouse is captured, and the clicks
+// posted.  Left of the control is outside.
 TEST_F(CheckTest, SentPressesMovesKeysAndFocus) {
     Make(REZORE32_CHECKCLASS);
-    auto send = [hwnd = hwnd_](UINT msg, WPARAM wParam, LPARAM lParam) {
-        return [=] { SendMessageA(hwnd, msg, wParam, lParam); };
-    };
-    // Before a move that stays on its side of the edge the picture is
-    // scribbled over: the move does not repaint.  Left of the control is outside.
-    auto scribble = [hwnd = hwnd_](LPARAM at) {
-        return [=] {
-            HDC dc = GetDC(hwnd);
-            PatBlt(dc, 0, 0, 16, 20, BLACKNESS);
-            ReleaseDC(hwnd, dc);
-            SendMessageA(hwnd, WM_MOUSEMOVE, MK_LBUTTON, at);
-        };
-    };
-    const std::pair<const char *, std::function<void()>> steps[] = {
-        {"1 e C 0", send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5))},
-        {"? e C 0", scribble(MAKELPARAM(40, 8))},
-        {"2 a C 0", send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-3, 8))},
-        {"? a C 0", scribble(MAKELPARAM(130, 8))},
-        {"1 e C 0", send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(0, 0))},
-        {"0 9 - 0", send(WM_LBUTTONUP, 0, MAKELPARAM(5, 5))},  // the click is posted, not sent
-        {"3 f C 1", send(WM_KEYDOWN, VK_SPACE, 1)},            // the space bar is a press at (0, 0)
-        {"3 f C 1", send(WM_KEYDOWN, VK_SPACE, 0x40000001)},   // its repeats are not
-        {"2 8 - 1", send(WM_KEYUP, VK_SPACE, 0xC0000001)},
-        {"1 e C 2", send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5))},
-        {"2 0 - 2", [this] { SetFocus(parent_); }},  // losing the focus ends a press without a toggle
-        {"2 0 - 2", send(WM_LBUTTONUP, 0, MAKELPARAM(5, 5))},
+    const struct { const char *status; UINT msg; WPARAM wParam; LPARAM lParam; } steps[] = {
+        {"1 e C 0", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)},
+        {"? e C 0", WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 8)},
+        {"2 a C 0", WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-3, 8)},
+        {"? a C 0", WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(130, 8)},
+        {"1 e C 0", WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(0, 0)},
+        {"0 9 - 0", WM_LBUTTONUP, 0, MAKELPARAM(5, 5)},  // the click is posted, not sent
+        {"3 f C 1", WM_KEYDOWN, VK_SPACE, 1},            // the space bar is a press at (0, 0)
+        {"3 f C 1", WM_KEYDOWN, VK_SPACE, 0x40000001},   // its repeats are not
+        {"2 8 - 1", WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0000001)},
+        {"1 e C 2", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)},
+        {"2 0 - 2", 0, 0, 0},  // losing the focus ends a press without a toggle
+        {"2 0 - 2", WM_LBUTTONUP, 0, MAKELPARAM(5, 5)},
     };
     for (const auto &step : steps) {
-        step.second();
+        if (step.status[0] == '?') {  // a move that stays on its side of the edge does not repaint
+            HDC dc = GetDC(hwnd_);
+            PatBlt(dc, 0, 0, 16, 20, BLACKNESS);
+            ReleaseDC(hwnd_, dc);
+        }
+        if (step.msg)
+            SendMessageA(hwnd_, step.msg, step.wParam, step.lParam);
+        else
+            SetFocus(parent_);
         char status[32];
         wsprintfA(status, "%c %lx %c %u", Shown(), State(), GetCapture() == hwnd_ ? 'C' : '-',
                   static_cast<unsigned>(Clicks()));
         rzt::Pump();
-        EXPECT_STREQ(status, step.first);
+        EXPECT_STREQ(status, step.status);
     }
     EXPECT_EQ(Clicks(), 2u);
     // The mark ignores presses and keys; a button without a parent posts
@@ -600,17 +589,14 @@ TEST(IconPane, EmblemIsOwnedAndAnIconGivenStaysTheCallers) {
     HWND a = rzt::CreateChild(parent, REZORE32_ICONDRAWCLASS, 0, 10, 10, 48, 48);
     EXPECT_EQ(parent.sent, (std::vector<rzt::Sent>{{ICON_QUERYICON, 0, 0, 0}}));
     const HICON emblem = IconOf(a), mine = CopyIcon(emblem), other = CopyIcon(emblem);
-    EXPECT_EQ(Owned(a), 1);
-    ASSERT_TRUE(Alive(emblem));
+    EXPECT_EQ(std::make_pair(Owned(a), Alive(emblem)), std::make_pair(1L, true));
     rzt::Canvas c(48, 48, 0);
     rzt::Snapshot(a, c);
     EXPECT_EQ(c.At(1, 1), 0u);  // the emblem's outline at the top left
     SendMessageA(a, ICON_SETICON, 0, reinterpret_cast<LPARAM>(emblem));  // itself: kept alive and owned
-    EXPECT_TRUE(Alive(emblem));
-    EXPECT_EQ(Owned(a), 1);
+    EXPECT_EQ(std::make_pair(Owned(a), Alive(emblem)), std::make_pair(1L, true));
     EXPECT_EQ(SendMessageA(a, ICON_SETICON, 0, reinterpret_cast<LPARAM>(mine)), 0);
-    EXPECT_FALSE(Alive(emblem));
-    EXPECT_EQ(Owned(a), 0);
+    EXPECT_EQ(std::make_pair(Owned(a), Alive(emblem)), std::make_pair(0L, false));
     EXPECT_EQ(IconOf(a), mine);
     SendMessageA(a, ICON_SETICON, 0, reinterpret_cast<LPARAM>(other));  // not owned: mine survives
     EXPECT_TRUE(Alive(mine));
@@ -622,8 +608,7 @@ TEST(IconPane, EmblemIsOwnedAndAnIconGivenStaysTheCallers) {
     // The parent's icon stays the parent's; without a parent, the emblem.
     parent.answerQueryIcon = mine;
     HWND given = rzt::CreateChild(parent, REZORE32_ICONDRAWCLASS, 0, 10, 10, 40, 40);
-    EXPECT_EQ(Owned(given), 0);
-    EXPECT_EQ(IconOf(given), mine);
+    EXPECT_TRUE(Owned(given) == 0 && IconOf(given) == mine);
     DestroyWindow(given);
     EXPECT_TRUE(Alive(mine));
     HWND lone = CreateWindowExA(0, REZORE32_ICONDRAWCLASS, "", WS_POPUP, 0, 0, 40, 40, nullptr, nullptr, nullptr, nullptr);
@@ -650,22 +635,20 @@ const Control kControls[] = {
     {REZORE32_BORDERCLASS, DLGC_STATIC, 0, 0, 0},
 };
 
-TEST(BasicControls, DialogCodesAndDoubleClicks) {
-    rzt::RecordingParent parent;
-    parent.answerDoubleClick = 0x5A5A;
+class BasicControls : public Passive {};
+
+TEST_F(BasicControls, DialogCodesAndDoubleClicks) {
+    parent_.answerDoubleClick = 0x5A5A;
     for (const Control &t : kControls) {
         SCOPED_TRACE(t.cls);
-        HWND w = rzt::CreateChild(parent, t.cls, 0, 10, 10, 60, 20);
+        HWND w = rzt::CreateChild(parent_, t.cls, 0, 10, 10, 60, 20);
         EXPECT_EQ(SendMessageA(w, WM_GETDLGCODE, 0, 0), t.dialogCode);
-        parent.sent.clear();
+        parent_.sent.clear();
         if (t.left) {
             EXPECT_EQ(SendMessageA(w, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(3, 4)), 0x5A5A);
             EXPECT_EQ(SendMessageA(w, WM_RBUTTONDBLCLK, MK_RBUTTON | MK_SHIFT, MAKELPARAM(5, 6)), 0x5A5A);
-            EXPECT_EQ(parent.sent, (std::vector<rzt::Sent>{{t.left, MK_LBUTTON, MAKELPARAM(3, 4), 0},
+            EXPECT_EQ(parent_.sent, (std::vector<rzt::Sent>{{t.left, MK_LBUTTON, MAKELPARAM(3, 4), 0},
                                                             {t.right, MK_RBUTTON | MK_SHIFT, MAKELPARAM(5, 6), 0}}));
-        }
-        if (t.left == SPIN_LBUTTONDBLCLK) {
-            EXPECT_EQ(SendMessageA(w, SPIN_GETPOS, 0, 0), 0);  // a forwarded double click does not step
         }
     }
 }
@@ -673,9 +656,9 @@ TEST(BasicControls, DialogCodesAndDoubleClicks) {
 // The font shows at the next paint, at once only when asked (a brush given
 // as a font is neither selected away nor freed); a NULL text is an empty
 // one; only 127 bytes of text are drawn.
-TEST(BasicControls, FontsAndTexts) {
-    rzt::RecordingParent parent(40, 40, 640, 200);
-    HFONT big = CreateFontA(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+TEST_F(BasicControls, FontsAndTexts) {
+    rzt::RecordingParent &parent = parent_;
+    const HFONT big = font_;
     HFONT small = CreateFontA(-8, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
     HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
     const std::string exact = std::string(126, '.') + "W", longer = exact + "WWWWWWWWWW";
@@ -724,8 +707,8 @@ TEST(BasicControls, FontsAndTexts) {
         DestroyWindow(w2);
     }
     EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
-    for (HGDIOBJ o : {static_cast<HGDIOBJ>(big), static_cast<HGDIOBJ>(small), static_cast<HGDIOBJ>(brush)})
-        DeleteObject(o);
+    DeleteObject(small);
+    DeleteObject(brush);
 }
 
 }  // namespace
