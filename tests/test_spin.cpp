@@ -1,6 +1,5 @@
 // Spin control: record, step rules, messages and painting, then the held
-// button under real mouse input: another thread moves the pointer and
-// presses while this thread dispatches, and the parent notes each step's time.
+// button under real input from another thread while this one dispatches.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,7 +11,6 @@
 namespace {
 
 constexpr int kId = 321;
-enum : int { kRangeSlot = 0, kPosSlot = 4, kHalfSlot = 8, kBitmapSlot = 12, kStateSlot = 16 };
 
 class SpinTest : public testing::Test {
 protected:
@@ -21,13 +19,14 @@ protected:
     }
     LONG Slot(int index) const { return GetWindowLongA(spin_, index); }
     LRESULT Pos() const { return SendMessageA(spin_, SPIN_GETPOS, 0, 0); }
-    // Codes of the WM_COMMANDs the parent received, checked for id and handle.
-    std::vector<int> Codes() const {
-        std::vector<int> codes;
-        for (const rzt::Sent &s : parent_.Commands()) {
-            EXPECT_EQ(s.wParam & 0xFFFF, static_cast<WPARAM>(kId));
-            EXPECT_EQ(s.lParam, reinterpret_cast<LPARAM>(spin_));
-            codes.push_back(HIWORD(s.wParam));
+    // The steps, u up and d down, and their times in ms after the first.
+    std::string Steps(std::vector<LONG> *times = nullptr) const {
+        std::string codes;
+        const std::vector<rzt::Sent> steps = parent_.Commands();
+        for (const rzt::Sent &s : steps) {
+            codes += s.wParam == MAKEWPARAM(kId, SPINN_UP) ? 'u' : s.wParam == MAKEWPARAM(kId, SPINN_DOWN) ? 'd' : '?';
+            if (times)
+                times->push_back(static_cast<LONG>(s.tick - steps[0].tick));
         }
         return codes;
     }
@@ -42,51 +41,42 @@ protected:
 
 TEST_F(SpinTest, RecordAndMessages) {
     Spin();
-    EXPECT_EQ(std::vector<LONG>({Slot(kRangeSlot), Slot(kPosSlot), Slot(kHalfSlot), Slot(kStateSlot)}),
+    EXPECT_EQ(std::vector<LONG>({Slot(SPIN_GWL_RANGE), Slot(SPIN_GWL_POS), Slot(SPIN_GWL_HALF), Slot(SPIN_GWL_STATE)}),
               std::vector<LONG>({0x10000, 0, 0, 0}));
-    const HGDIOBJ arrows = reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(Slot(kBitmapSlot)));
-    EXPECT_EQ(GetObjectType(arrows), static_cast<DWORD>(OBJ_BITMAP));
-    // Range and position are stored unchecked; other keys do nothing.
-    EXPECT_EQ(SendMessageA(spin_, SPIN_SETRANGE, static_cast<WPARAM>(-7), MAKELONG(3, 9)), 0);
-    EXPECT_EQ(std::vector<LRESULT>({SendMessageA(spin_, SPIN_GETRANGE, 0, 0), Pos()}),
-              std::vector<LRESULT>({MAKELONG(3, 9), -7}));
-    for (int key : {VK_SPACE, VK_RETURN, VK_PRIOR, 0x41})
+    EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(Slot(SPIN_GWL_BITMAP)))),
+              static_cast<DWORD>(OBJ_BITMAP));
+    for (int key : {VK_SPACE, VK_RETURN, VK_PRIOR, 0x41})  // other keys do nothing
         EXPECT_EQ(SendMessageA(spin_, WM_KEYDOWN, key, 0), 0);
     // SPIN_SETPOS tells the parent only with code 1 or 2, even of the same value.
     for (LPARAM code : {0, 3, -1})
         EXPECT_EQ(SendMessageA(spin_, SPIN_SETPOS, 1000, code), 0);
     EXPECT_EQ(Pos(), 1000);
-    EXPECT_EQ(Slot(kHalfSlot), 0);
+    EXPECT_EQ(Slot(SPIN_GWL_HALF), 0);
     EXPECT_TRUE(parent_.sent.empty());
     SendMessageA(spin_, SPIN_SETPOS, 1000, SPINN_DOWN);
     SendMessageA(spin_, SPIN_SETPOS, 0, SPINN_UP);
-    EXPECT_EQ(Codes(), (std::vector<int>{SPINN_DOWN, SPINN_UP}));
+    EXPECT_EQ(Steps(), "du");
     SetFocus(spin_);
-    EXPECT_EQ(Slot(kStateSlot), 1);
+    EXPECT_EQ(Slot(SPIN_GWL_STATE), 1);
     SetFocus(parent_);
-    EXPECT_EQ(Slot(kStateSlot), 0);
-    DestroyWindow(spin_);
-    EXPECT_EQ(GetObjectType(arrows), 0u);  // the bitmap goes with the window
+    EXPECT_EQ(Slot(SPIN_GWL_STATE), 0);
 }
 
 TEST_F(SpinTest, StepRules) {
-    struct Case { const char *what; DWORD style; LONG range, start; WPARAM key; LONG expected; int code; };
+    struct Case { const char *what; DWORD style; LONG range, start; WPARAM key; LONG expected; const char *steps; };
     const LONG kHigh = static_cast<LONG>(0xFFFF8000);  // 32768..65535: the limits are unsigned
     const Case cases[] = {
-        {"up wraps to minimum", 0, MAKELONG(0, 1), 1, VK_UP, 0, SPINN_UP},
-        {"down wraps to maximum", 0, MAKELONG(0, 1), 0, VK_DOWN, 1, SPINN_DOWN},
-        {"up stops at maximum", SPINS_NOWRAP, MAKELONG(0, 1), 1, VK_UP, 1, 0},
-        {"down stops at minimum", SPINS_NOWRAP, MAKELONG(0, 1), 0, VK_DOWN, 0, 0},
-        {"down from above lands on maximum", 0, MAKELONG(0, 5), 10, VK_DOWN, 5, SPINN_DOWN},
-        {"right from above, no wrap", SPINS_NOWRAP, MAKELONG(0, 5), 10, VK_RIGHT, 5, SPINN_DOWN},
-        {"up from above wraps", 0, MAKELONG(0, 5), 10, VK_UP, 0, SPINN_UP},
-        {"left from above, no wrap, stays", SPINS_NOWRAP, MAKELONG(0, 5), 10, VK_LEFT, 10, 0},
-        {"up from below the minimum", 0, MAKELONG(5, 9), -3, VK_UP, -2, SPINN_UP},
-        {"down from below wraps to maximum", 0, MAKELONG(5, 9), -3, VK_DOWN, 9, SPINN_DOWN},
-        {"up to the unsigned maximum", 0, kHigh, 65534, VK_UP, 65535, SPINN_UP},
-        {"the unsigned maximum wraps", 0, kHigh, 65535, VK_LEFT, 32768, SPINN_UP},
-        {"down above the unsigned minimum", 0, kHigh, 40000, VK_RIGHT, 39999, SPINN_DOWN},
-        {"equal limits, wrap is no change", 0, MAKELONG(4, 4), 4, VK_UP, 4, 0},
+        {"up wraps to minimum", 0, MAKELONG(0, 1), 1, VK_UP, 0, "u"},
+        {"down wraps to maximum", 0, MAKELONG(0, 1), 0, VK_DOWN, 1, "d"},
+        {"down stops at minimum", SPINS_NOWRAP, MAKELONG(0, 1), 0, VK_DOWN, 0, ""},
+        {"right from above, no wrap", SPINS_NOWRAP, MAKELONG(0, 5), 10, VK_RIGHT, 5, "d"},
+        {"left from above, no wrap, stays", SPINS_NOWRAP, MAKELONG(0, 5), 10, VK_LEFT, 10, ""},
+        {"up from below the minimum", 0, MAKELONG(5, 9), -3, VK_UP, -2, "u"},
+        {"down from below wraps to maximum", 0, MAKELONG(5, 9), -3, VK_DOWN, 9, "d"},
+        {"up to the unsigned maximum", 0, kHigh, 65534, VK_UP, 65535, "u"},
+        {"the unsigned maximum wraps", 0, kHigh, 65535, VK_LEFT, 32768, "u"},
+        {"down above the unsigned minimum", 0, kHigh, 40000, VK_RIGHT, 39999, "d"},
+        {"equal limits, wrap is no change", 0, MAKELONG(4, 4), 4, VK_UP, 4, ""},
     };
     for (const Case &t : cases) {
         SCOPED_TRACE(t.what);
@@ -95,25 +85,10 @@ TEST_F(SpinTest, StepRules) {
         parent_.sent.clear();
         SendMessageA(spin_, WM_KEYDOWN, t.key, 0);
         EXPECT_EQ(Pos(), t.expected);
-        EXPECT_EQ(Codes(), t.code ? std::vector<int>{t.code} : std::vector<int>{});
-        EXPECT_EQ(Slot(kHalfSlot), t.key == VK_UP || t.key == VK_LEFT ? 1 : 2);  // even without a change
+        EXPECT_EQ(Steps(), t.steps);
+        EXPECT_EQ(Slot(SPIN_GWL_HALF), t.key == VK_UP || t.key == VK_LEFT ? 1 : 2);  // even without a change
         DestroyWindow(spin_);
     }
-}
-
-// Presses sent while no button is down: outside, SPIN_STEP does nothing;
-// inside, the press steps once from where the cursor is and lets go at once.
-TEST_F(SpinTest, SentPressesStepOnceFromTheCursor) {
-    Spin();
-    rzt::MoveCursor({0, 700}, 50);
-    EXPECT_EQ(SendMessageA(spin_, SPIN_STEP, 0, 0), 0);
-    EXPECT_EQ(Slot(kHalfSlot), 0);
-    rzt::MoveCursor({55, 55}, 100);
-    EXPECT_EQ(SendMessageA(spin_, WM_LBUTTONDOWN, 0, static_cast<LPARAM>(0xFFFFFFFF)), 0);
-    EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(Codes(), std::vector<int>{SPINN_UP});
-    EXPECT_EQ(Slot(kHalfSlot), 1);  // pressed as lower (y 65535), stepped as upper
-    EXPECT_EQ(GetFocus(), spin_);
 }
 
 TEST_F(SpinTest, Paints) {
@@ -180,56 +155,44 @@ protected:
         auto ms = [](FILETIME f) { return (static_cast<ULONGLONG>(f.dwHighDateTime) << 32 | f.dwLowDateTime) / 1e4; };
         return ms(k1) - ms(k0) + ms(u1) - ms(u0);
     }
-    // The steps' times in ms after the first, each checked for its code.
-    std::vector<LONG> Times(int code) const {
-        std::vector<LONG> times;
-        const std::vector<rzt::Sent> steps = parent_.Commands();
-        for (size_t i = 0; i < steps.size(); ++i) {
-            EXPECT_EQ(steps[i].wParam, static_cast<WPARAM>(MAKEWPARAM(kId, code))) << "step " << i;
-            times.push_back(static_cast<LONG>(steps[i].tick - steps[0].tick));
-        }
-        return times;
-    }
 };
 
-TEST_F(HeldSpinTest, RepeatsAfter375ThenEvery75WithoutBurningTheProcessor) {
-    const double cpu = Play(kUpper, {Press(50), Press(1250, MOUSEEVENTF_LEFTUP)});
-    const std::vector<LONG> times = Times(SPINN_UP);
-    ASSERT_GE(times.size(), 10u);
-    for (size_t i = 1; i < times.size(); ++i)
-        EXPECT_NEAR(times[i] - times[i - 1], i == 1 ? 375 : 75, 15) << "step " << i;
-    EXPECT_EQ(Pos(), 500 + static_cast<LONG>(times.size()));
-    EXPECT_LT(cpu, 150.0) << "ms of processor time in 1.2 s held";  // a polling loop would use all of it
-}
-
-TEST_F(HeldSpinTest, OtherHalfSwapsDirectionAndOutsidePauses) {
+// Held on the upper half: a step, the next after 375 ms, then every 75 ms;
+// on the lower half the steps go down, outside they pause.  The loop waits
+// for the time rather than polling for it.
+TEST_F(HeldSpinTest, RepeatsSwapsHalvesAndPausesOutsideWithoutBurningTheProcessor) {
     std::string seen;  // the upper and lower half's look ('P' pressed) while up, while down, released
     auto look = [&] {
         const COLORREF face = rzt::FaceColour();
         const std::vector<std::string> g = rzt::ClientGrid(spin_, {{face, '.'}, {face ^ 0xFFFFFF, 'P'}});
         seen += {g[3][3], g[36][3], ' '};
     };
-    Play(kUpper, {Press(50), {300, look}, MoveTo(600, kLower), {800, look}, MoveTo(900, kOutside),
-                  MoveTo(1400, kLower), Press(1700, MOUSEEVENTF_LEFTUP), {1800, look}});
+    const double cpu = Play(kUpper, {Press(50), {300, look}, MoveTo(1000, kLower), {1200, look},
+                                     MoveTo(1300, kOutside), MoveTo(1800, kLower), Press(2100, MOUSEEVENTF_LEFTUP),
+                                     {2200, look}});
     EXPECT_EQ(seen, "P. .P .. ");
-    const std::vector<rzt::Sent> steps = parent_.Commands();
-    const auto down = std::find_if(steps.begin(), steps.end(),
-                                   [](const rzt::Sent &s) { return HIWORD(s.wParam) == SPINN_DOWN; });
-    EXPECT_GE(down - steps.begin(), 3);  // up at 0, 375, 450, 525 ms
+    std::vector<LONG> t;
+    const std::string steps = Steps(&t);
+    const size_t ups = steps.find('d');
+    ASSERT_GE(ups, 7u);  // 0, 375, 450 ... 900 ms
+    EXPECT_EQ(steps, std::string(ups, 'u') + std::string(steps.size() - ups, 'd'));
+    EXPECT_GE(steps.size() - ups, 4u);
     LONG longestPause = 0;
-    for (auto s = down; s != steps.end(); ++s) {
-        EXPECT_EQ(HIWORD(s->wParam), SPINN_DOWN);
-        if (s != down)
-            longestPause = std::max(longestPause, static_cast<LONG>(s->tick - (s - 1)->tick));
+    for (size_t i = 1; i < steps.size(); ++i) {
+        if (i < ups)
+            EXPECT_NEAR(t[i] - t[i - 1], i == 1 ? 375 : 75, 15) << "step " << i;
+        else if (i > ups)
+            longestPause = std::max(longestPause, t[i] - t[i - 1]);
     }
-    EXPECT_GE(steps.end() - down, 4);
     EXPECT_GE(longestPause, 400);  // nothing while the pointer was outside
-    EXPECT_EQ(Slot(kHalfSlot), 2);
+    EXPECT_EQ(Pos(), 500 + static_cast<LONG>(2 * ups) - static_cast<LONG>(steps.size()));
+    EXPECT_EQ(Slot(SPIN_GWL_HALF), 2);
+    EXPECT_LT(cpu, 250.0) << "ms of processor time in 2.2 s held";  // a polling loop would use all of it
 }
 
 TEST_F(HeldSpinTest, DoubleClickStepsOnceThenForwards) {
     Play(kUpper, {Press(50), Press(150, MOUSEEVENTF_LEFTUP), Press(250), Press(350, MOUSEEVENTF_LEFTUP)});
-    EXPECT_EQ(Times(SPINN_UP).size(), 1u);
+    EXPECT_EQ(Steps(), "u");
     EXPECT_EQ(std::count_if(parent_.sent.begin(), parent_.sent.end(),
                             [](const rzt::Sent &s) { return s.msg == SPIN_LBUTTONDBLCLK; }), 1);
     EXPECT_EQ(Pos(), 501);
@@ -239,41 +202,30 @@ TEST_F(HeldSpinTest, DoubleClickStepsOnceThenForwards) {
 // physical right button is down, and the loop must watch that one.  The
 // press is posted (Wine does not swap injected buttons).
 TEST_F(HeldSpinTest, SwappedButtonsWatchTheRightButton) {
-    HWND spin = spin_;
     const std::vector<Action> script = {
         Press(50, MOUSEEVENTF_RIGHTDOWN),
-        {200, [spin] { PostMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 32)); }},
+        {200, [this] { PostMessageA(spin_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 32)); }},
         Press(900, MOUSEEVENTF_RIGHTUP)};
     SwapMouseButton(TRUE);
     Play(kLower, script);
     SwapMouseButton(FALSE);
-    EXPECT_GE(Times(SPINN_DOWN).size(), 5u);  // 0, 375, 450, 525, 600, 675 ms after the press
+    const std::string held = Steps();
+    EXPECT_GE(held.size(), 5u);  // 0, 375, 450, 525, 600, 675 ms after the press
+    EXPECT_EQ(held, std::string(held.size(), 'd'));
     parent_.sent.clear();
     Play(kLower, script);  // not swapped: the left button is up, one step
-    EXPECT_EQ(Times(SPINN_DOWN).size(), 1u);
+    EXPECT_EQ(Steps(), "d");
 }
 
 // A step's notification that takes the press away from the spin ends the
 // hold at once: no further step, and the thread dispatches again while the
 // button is still down.
-VOID CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    if (HWND box = FindWindowA("#32770", "rz-hold")) {
-        KillTimer(nullptr, timer);
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    }
-}
-
 TEST_F(HeldSpinTest, HoldEndsWhenTheSpinLosesThePress) {
     const std::pair<const char *, std::function<void(HWND spin, HWND parent)>> cases[] = {
         {"destroyed", [](HWND spin, HWND) { DestroyWindow(spin); }},
-        {"disabled", [](HWND spin, HWND) { EnableWindow(spin, FALSE); }},
         {"disabled by its style, keeping the capture",
          [](HWND spin, HWND) { SetWindowLongA(spin, GWL_STYLE, GetWindowLongA(spin, GWL_STYLE) | WS_DISABLED); }},
         {"capture taken", [](HWND, HWND parent) { SetCapture(parent); }},
-        {"modal message box", [](HWND, HWND parent) {
-             SetTimer(nullptr, 0, 150, CloseMessageBox);
-             MessageBoxA(parent, "", "rz-hold", MB_OK);
-         }},
     };
     for (const auto &k : cases) {
         SCOPED_TRACE(k.first);
@@ -285,10 +237,9 @@ TEST_F(HeldSpinTest, HoldEndsWhenTheSpinLosesThePress) {
             if (parent_.sent.size() == 1)
                 k.second(spin_, parent_);
         };
-        HWND parent = parent_;
         auto ask = [&] {
             DWORD_PTR r;
-            responsive = SendMessageTimeoutA(parent, WM_NULL, 0, 0, SMTO_NORMAL, 150, &r) != 0;
+            responsive = SendMessageTimeoutA(parent_, WM_NULL, 0, 0, SMTO_NORMAL, 150, &r) != 0;
         };
         Play(kUpper, {Press(50), {700, ask}, Press(1000, MOUSEEVENTF_LEFTUP)});
         parent_.onCommand = nullptr;
