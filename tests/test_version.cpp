@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "rezore32_version.h"
 #include "tests/support.h"
@@ -9,17 +10,9 @@
 
 namespace {
 
-std::string TempDir() {
-    char path[MAX_PATH];
-    GetTempPathA(MAX_PATH, path);
-    return path;
-}
-
-std::string MakeFile(const std::string &path) {
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(f, "x", 1, &written, nullptr);
-    CloseHandle(f);
+std::string TempDir() { char path[MAX_PATH]; return std::string(path, GetTempPathA(MAX_PATH, path)); }
+std::string MakeFile(const std::string &path) {  // an empty file
+    CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     return path;
 }
 
@@ -45,10 +38,9 @@ TEST(Version, OwnResourceOfBothBuilds) {
         EXPECT_EQ(GlobalFlags(block) & GMEM_LOCKCOUNT, 0u) << "returned unlocked";
         for (const auto &i : items) {
             rzt::Guarded out(VERINF_BUFFER);
-            EXPECT_EQ(GetVerInf(block, i.translation ? i.translation : translation, i.item, out.data()),
-                      i.text.empty() ? 0 : 1) << i.item;
-            EXPECT_EQ(out.text(), i.text) << i.item;
-            EXPECT_TRUE(out.GuardsIntact()) << i.item;
+            const int found = GetVerInf(block, i.translation ? i.translation : translation, i.item, out.data());
+            EXPECT_EQ(std::make_tuple(found, out.text(), out.GuardsIntact()), std::make_tuple(!i.text.empty(), i.text, 1))
+                << i.item;
         }
         EXPECT_EQ(GetVerInf(block, translation, VERINF_PRODUCTNAME, nullptr), 0);
         GlobalFree(block);
@@ -71,11 +63,10 @@ TEST(Version, FileNameRules) {
          "\x95\x5C\x8E\xA6.HLP"},
         {"C:\\D\\\x83\x5C", "\x83\x5C.INI", "C:\\D\\\x83\x5C.HLP", "\x83\x5C.HLP"},
     };
-    for (const auto &c : cases) {
-        EXPECT_EQ(rz::IniFileName(c.path), c.ini) << c.path;
-        EXPECT_EQ(rz::HelpFileBeside(c.path), c.beside) << c.path;
-        EXPECT_EQ(rz::HelpFileName(c.path), c.help) << c.path;
-    }
+    for (const auto &c : cases)
+        EXPECT_EQ(std::make_tuple(std::string(rz::IniFileName(c.path).c_str()), std::string(rz::HelpFileBeside(c.path).c_str()),
+                                  std::string(rz::HelpFileName(c.path).c_str())),
+                  std::make_tuple(std::string(c.ini), std::string(c.beside), std::string(c.help))) << c.path;
 }
 
 // A copy of the DLL under another name, loaded without running it, so that
@@ -130,11 +121,10 @@ TEST(Version, ProfileAndHelpNamesOfModules) {
     for (const auto &c : cases) {
         ModuleCopy copy(c.dir, c.file);
         ASSERT_NE(copy.module, nullptr) << c.file;
-        EXPECT_EQ(Ini(copy.module), c.ini) << c.file;
-        EXPECT_EQ(Help(copy.module), c.help) << c.file;
+        EXPECT_EQ(std::make_pair(Ini(copy.module), Help(copy.module)), std::make_pair(c.ini, c.help)) << c.file;
         EXPECT_TRUE(IsFileExist(copy.path.c_str())) << c.file;
         DWORD translation = 0;
-        HGLOBAL block = OpenVerInf(copy.path.c_str(), &translation);
+        const HGLOBAL block = OpenVerInf(copy.path.c_str(), &translation);
         EXPECT_NE(block, nullptr) << c.file;
         GlobalFree(block);
         const std::string beside = MakeFile(copy.path + ".HLP");
@@ -142,8 +132,7 @@ TEST(Version, ProfileAndHelpNamesOfModules) {
         DeleteFileA(beside.c_str());
     }
     const HINSTANCE notAModule = reinterpret_cast<HINSTANCE>(0x12340000);
-    EXPECT_EQ(Ini(notAModule), "");
-    EXPECT_EQ(Help(notAModule), "");
+    EXPECT_EQ(Ini(notAModule) + Help(notAModule), "");
     GetIniFileName(nullptr, nullptr);
     GetHlpFileName(nullptr, nullptr);
 }
