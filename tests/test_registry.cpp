@@ -26,8 +26,7 @@ protected:
         HKEY key;
         return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS && !RegCloseKey(key);
     }
-    // The raw value's type and size in Main; REG_NONE when missing.
-    static std::pair<DWORD, DWORD> Raw(const char *name) {
+    static std::pair<DWORD, DWORD> Raw(const char *name) {  // type and size in Main; REG_NONE when missing
         DWORD type = REG_NONE, size = 0;
         RegGetValueA(HKEY_CURRENT_USER, kMain.c_str(), name, RRF_RT_ANY, &type, nullptr, &size);
         return {type, size};
@@ -47,10 +46,9 @@ protected:
     }
 };
 
-// Stored as REG_SZ with its zero and read whole whatever its length; a
-// string needs its length + 1 bytes.  Texts the system cannot keep as they
-// are (a lone lead byte, a lead byte before a quote or a comma) come back as
-// the system made them: the result then only has to agree with the buffer.
+// Stored as REG_SZ with its zero, read whole whatever its length into its
+// length + 1 bytes.  Texts the system cannot keep as they are (a lone lead
+// byte, a lead byte before a quote or comma) need only agree with the buffer.
 TEST_F(Registry, StringsRoundTrip) {
     const std::pair<std::string, bool> texts[] = {
         {"\x93\xFA\x96\x7B\x8C\xEA and more", true}, {std::string(511, 'q'), true}, {std::string(512, 'q'), true},
@@ -71,8 +69,7 @@ TEST_F(Registry, StringsRoundTrip) {
     ASSERT_TRUE(WriteNEBRegString("Main", "Text", "", kApp));
     EXPECT_EQ(Read("Text", 64), Answer(0, "dflt")) << "an empty string";
     EXPECT_TRUE(WriteNEBRegString("Main", "Text", nullptr, kApp));
-    EXPECT_FALSE(WriteNEBRegString("Main", "Text", nullptr, kApp)) << "the value is gone already";
-    EXPECT_EQ(Raw("Text").first, static_cast<DWORD>(REG_NONE));
+    EXPECT_FALSE(WriteNEBRegString("Main", "Text", nullptr, kApp) || Raw("Text").first != REG_NONE) << "gone";
 }
 
 // Defaults (they need their zero too) and values of other types; integers
@@ -111,9 +108,9 @@ TEST_F(Registry, DefaultsAndOtherTypes) {
 }
 
 // Sections go whole, subkeys included.  Odd section, value and application
-// names: what could be written can be read back, what could not gives the
-// default.  A NULL value name is the key's unnamed value; key names are at
-// most 255 characters; an empty section name is no section to delete.
+// names: what could be written is read back, else the default.  A NULL value
+// name is the unnamed value; key names have at most 255 characters; the
+// empty section name is no section to delete.
 TEST_F(Registry, SectionsAndOddNames) {
     ASSERT_TRUE(WriteNEBRegString("Other", "C", "3", kApp));
     ASSERT_TRUE(WriteNEBRegString("Main\\Sub", "D", "4", kApp));
@@ -154,7 +151,7 @@ TEST_F(Registry, OutOfMemoryIsAFailureResult) {
     const HMODULE dll = GetModuleHandleA("REZORE32.DLL");
     ASSERT_TRUE(WriteNEBRegInt("Main", "a", 1, kApp));
     char buffer[HLPFILE_BUFFER];
-    const std::pair<const char *, std::function<bool()>> cases[] = {
+    const std::pair<const char *, std::function<bool()>> cases[] = {  // what fails, and its failure result
         {"GetNEBRegString", [&] { return GetNEBRegString("Main", "a", "x", buffer, 64, kApp) == 0 && !*buffer; }},
         {"deleting a section", [] { return WriteNEBRegString("Main", nullptr, nullptr, kApp) == FALSE; }},
         {"GetNEBAPLDLLVersion", [] { return GetNEBAPLDLLVersion() == 0; }},
