@@ -29,7 +29,8 @@ LRESULT CALLBACK ReceiverProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 }
 
 // Each case registers some of five receivers (the fifth destroyed), resets
-// one, and broadcasts to a group: the windows reached, in table order.
+// one (-1: none) with its result, and broadcasts to a group: the windows
+// reached, in order, while the first receiver may change the table.
 TEST(Broadcast, AddResetAndSend) {
     HWND w[5];
     for (HWND &h : w) {
@@ -43,8 +44,6 @@ TEST(Broadcast, AddResetAndSend) {
     const std::function<void(HWND)> none, itself = [](HWND h) { ResetBroadCastWindow(h); },
                                           next = [&](HWND) { ResetBroadCastWindow(w[1]); },
                                           adds = [&](HWND) { SetBroadCastWindow(w[3], 7); };
-    // What, entries, the window reset (-1: none) and its result, the group
-    // sent to, the windows reached, what the first receiver does.
     struct { const char *what; Entries added; int reset; BOOL resetResult; int group; std::vector<int> reached;
              std::function<void(HWND)> onReceive; } const cases[] = {
         {"reset keeps the order", abc, 1, TRUE, -1, {0, 2}, none},

@@ -20,10 +20,8 @@ std::string MakeFile(const std::string &path) {  // an empty file
 // its number, into a guarded buffer of the documented size; unknown items
 // and translations give "" and 0.
 TEST(Version, OwnResourceOfBothBuilds) {
-    wchar_t wide[64];
-    char description[128];
-    MultiByteToWideChar(CP_UTF8, 0, "ユーザーインターフェース部品ライブラリ", -1, wide, 64);
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, description, sizeof(description), nullptr, nullptr);
+    const std::string description =  // ユーザーインターフェース部品ライブラリ
+        "\x83\x86\x81\x5B\x83\x55\x81\x5B\x83\x43\x83\x93\x83\x5E\x81\x5B\x83\x74\x83\x46\x81\x5B\x83\x58\x95\x94\x95\x69\x83\x89\x83\x43\x83\x75\x83\x89\x83\x8A";
     const std::string company = REZORE32_COMPANY_NAME;
     struct { int item; DWORD translation; std::string text; } const items[] = {
         {VERINF_PRODUCTNAME, 0, REZORE32_PRODUCT_NAME}, {VERINF_LEGALCOPYRIGHT, 0, REZORE32_COPYRIGHT},
@@ -46,7 +44,7 @@ TEST(Version, OwnResourceOfBothBuilds) {
         GlobalFree(block);
     }
     EXPECT_EQ(GetNEBAPLDLLVersion(), REZORE32_VERSION_MAJOR * 100 + REZORE32_VERSION_MINOR);
-    EXPECT_EQ(GetVerInf(nullptr, 0x04E40411, VERINF_PRODUCTNAME, description), 0);
+    EXPECT_EQ(GetVerInf(nullptr, 0x04E40411, VERINF_PRODUCTNAME, rzt::Guarded(VERINF_BUFFER).data()), 0);
 }
 
 TEST(Version, FileNameRules) {
