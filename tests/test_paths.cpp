@@ -22,28 +22,23 @@ TEST(Paths, PrepareDirectory) {
     };
     for (const auto &c : cases) {
         std::string buffer = c.first + std::string(4, '\0');
-        paths::PrepareDirectory(&buffer[0]);
-        EXPECT_EQ(std::string(buffer.c_str()), c.second) << c.first.size();
+        EXPECT_EQ((paths::PrepareDirectory(&buffer[0]), std::string(buffer.c_str())), c.second) << c.first.size();
     }
     paths::PrepareDirectory(nullptr);
 }
 
 TEST(Paths, TypedPathChecksAndAnswerLength) {
-    for (const char *yes : {"C:\\WORK", "x:"})
-        EXPECT_TRUE(paths::StartsWithDrive(yes)) << yes;
-    for (const char *no : {"WORK", "\\WORK", "", "C", "\x95\x5C:", "CD:", static_cast<const char *>(nullptr)})
-        EXPECT_FALSE(paths::StartsWithDrive(no)) << (no ? no : "NULL");
+    const char *const drives[] = {"C:\\WORK", "x:", "WORK", "\\WORK", "", "C", "\x95\x5C:", "CD:", nullptr};
+    for (const char *path : drives)  // the first two only
+        EXPECT_EQ(paths::StartsWithDrive(path), path == drives[0] || path == drives[1]) << (path ? path : "NULL");
     const std::pair<std::string, std::string> trims[] = {
         {"C:\\WORK\\\\\\", "C:\\WORK"}, {"C:\\", "C:"}, {"C:\\WORK", "C:\\WORK"},
         {"C:\\\x95\x5C", "C:\\\x95\x5C"},    // 表 keeps its second byte
         {"C:\\\x83\x5C\\", "C:\\\x83\x5C"},  // ソ, then a separator
         {"C:\\\x88\x9F\\", "C:\\\x88\x9F"},  // a second byte in the lead range
         {"C:\\\x95", "C:\\\x95"}};           // a lone lead byte stays
-    for (const auto &t : trims) {
-        std::string s = t.first;
-        paths::TrimSeparators(&s[0]);
-        EXPECT_EQ(std::string(s.c_str()), t.second);
-    }
+    for (std::pair<std::string, std::string> t : trims)
+        EXPECT_EQ((paths::TrimSeparators(&t.first[0]), std::string(t.first.c_str())), t.second);
     const std::pair<std::string, size_t> answers[] = {{"C:\\WORK", 8}, {"C:\\", 3}, {"C:", 2}, {"", 0},
                                                       {std::string(1023, 'a'), 1024}, {std::string(1024, 'a'), 0}};
     for (const auto &c : answers)
@@ -86,14 +81,11 @@ TEST(Paths, WalkLevels) {
 
 TEST(Paths, HandleTextIsPointerSized) {
     const ULONG_PTR big = ~ULONG_PTR{0}, wide = ULONG_PTR{0x12345678} << (sizeof(void *) > 4 ? 16 : 0);
-    for (ULONG_PTR v : {ULONG_PTR{0}, ULONG_PTR{7}, ULONG_PTR{4294967295u}, wide, big}) {
-        char text[24];
-        paths::FormatHandle(v, text);
-        EXPECT_EQ(paths::ParseHandle(text), v) << text;
-    }
+    char text[24];
+    for (ULONG_PTR v : {ULONG_PTR{0}, ULONG_PTR{7}, ULONG_PTR{4294967295u}, wide, big})
+        EXPECT_EQ((paths::FormatHandle(v, text), paths::ParseHandle(text)), v) << text;
     for (const char *bad : {"", "12a", "-5", " 5", "99999999999999999999999", static_cast<const char *>(nullptr)})
         EXPECT_EQ(paths::ParseHandle(bad), 0u) << (bad ? bad : "NULL");
-    char text[24];
     paths::FormatHandle(1234567890, text);
     EXPECT_STREQ(text, "1234567890");
 }

@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <tuple>
 #include <vector>
 
 #include "tests/support.h"
@@ -19,37 +21,29 @@ std::function<void(HWND)> g_onReceive;  // what the next receiver does to the ta
 LRESULT CALLBACK ReceiverProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg != kPing)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
-    EXPECT_EQ(wParam, 11u);
-    EXPECT_EQ(lParam, 22);
+    EXPECT_EQ(std::make_pair(wParam, lParam), std::make_pair(WPARAM{11}, LPARAM{22}));
     g_reached.push_back(hwnd);
-    if (auto act = std::move(g_onReceive)) {
-        g_onReceive = nullptr;
+    if (const auto act = std::exchange(g_onReceive, nullptr))
         act(hwnd);
-    }
     return 0;
 }
 
 // Each case registers some of five receivers (the fifth destroyed), resets
-// one, and broadcasts to a group: the windows reached, in table order.
+// one (-1: none) with its result, and broadcasts to a group: the windows
+// reached, in order, while the first receiver may change the table.
 TEST(Broadcast, AddResetAndSend) {
     HWND w[5];
     for (HWND &h : w) {
         h = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
         SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ReceiverProc));
     }
-    auto empty = [&] {
-        for (int i = 0; i < 40; ++i)
-            for (HWND h : w)
-                ResetBroadCastWindow(h);
-    };
+    auto empty = [&] { for (int i = 0; i < 200; ++i) ResetBroadCastWindow(w[i % 5]); };
     using Entries = std::vector<std::pair<int, WORD>>;  // window index, group
     const Entries abc = {{0, 1}, {1, 2}, {2, 3}}, twice = {{0, 1}, {2, 3}, {0, 4}},
                   groups = {{0, 5}, {1, 6}, {2, 5}, {3, 0xFFFF}}, sevens = {{0, 7}, {1, 7}, {2, 7}};
     const std::function<void(HWND)> none, itself = [](HWND h) { ResetBroadCastWindow(h); },
                                           next = [&](HWND) { ResetBroadCastWindow(w[1]); },
                                           adds = [&](HWND) { SetBroadCastWindow(w[3], 7); };
-    // What, entries, the window reset (-1: none) and its result, the group
-    // sent to, the windows reached, what the first receiver does.
     struct { const char *what; Entries added; int reset; BOOL resetResult; int group; std::vector<int> reached;
              std::function<void(HWND)> onReceive; } const cases[] = {
         {"reset keeps the order", abc, 1, TRUE, -1, {0, 2}, none},
@@ -92,8 +86,7 @@ TEST(Broadcast, AddResetAndSend) {
     PostBroadCastMessage(-1, kPing, 11, 22);
     EXPECT_EQ(g_reached.size(), 32u);
     EXPECT_FALSE(SetBroadCastWindow(w[2], 1)) << "the 33rd";
-    EXPECT_TRUE(ResetBroadCastWindow(w[1]));
-    EXPECT_TRUE(SetBroadCastWindow(w[2], 1));
+    EXPECT_TRUE(ResetBroadCastWindow(w[1]) && SetBroadCastWindow(w[2], 1)) << "fits when one has gone";
     EXPECT_FALSE(SetBroadCastWindow(w[2], 1));
     empty();
     for (HWND h : w)
@@ -121,39 +114,35 @@ TEST(Printer, FirstFieldOfTheDeviceEntry) {
         ASSERT_TRUE(WriteProfileStringA("windows", "device", c.first) || !c.first);
         rzt::Guarded out(PRINTER_BUFFER);
         const BOOL result = GetPrinterName(out.data());
-        EXPECT_EQ(out.text(), c.second ? c.second : out.text()) << c.first;
-        EXPECT_EQ(result, !out.text().empty()) << c.first;
-        EXPECT_EQ(out.text().find(','), std::string::npos) << c.first;
-        EXPECT_TRUE(out.GuardsIntact()) << c.first;
+        const std::string name = out.text();
+        EXPECT_EQ(std::make_tuple(name, result, out.GuardsIntact()), std::make_tuple(c.second ? c.second : name,
+                  BOOL(!name.empty()), true)) << c.first;
+        EXPECT_EQ(name.find(','), std::string::npos) << c.first;
     }
     EXPECT_FALSE(GetPrinterName(nullptr));
     WriteProfileStringA("windows", "device", hadEntry ? saved : nullptr);
 }
 
 // Wine keeps the input method always enabled and replaces no system cursor
-// (SetSystemCursor changes nothing), so here the input method calls and the
-// cursor services can only be run through their arguments and the saved
+// (SetSystemCursor changes nothing), so here these services can only be run
+// through their arguments (a window, NULL, a destroyed one) and the saved
 // arrow's life.
 TEST(Services, InputMethodAndCursor) {
     HWND edit = CreateWindowA("EDIT", "", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
-    for (HWND target : {edit, static_cast<HWND>(nullptr)}) {
-        const BOOL before = WINNLSGetEnableStatus(nullptr);
-        FepControl(target, TRUE);
-        FepControl(target, FALSE);
-        FEPWordRegisterd(target);
-        EXPECT_EQ(WINNLSGetEnableStatus(nullptr), before);
-    }
+    const BOOL before = WINNLSGetEnableStatus(nullptr);
+    for (HWND target : {edit, HWND{}})
+        FepControl(target, TRUE), FepControl(target, FALSE), FEPWordRegisterd(target);
+    EXPECT_EQ(WINNLSGetEnableStatus(nullptr), before);
     DestroyWindow(edit);
-    FepControl(edit, TRUE);  // a destroyed window
+    FepControl(edit, TRUE);
     HGLOBAL saved = reinterpret_cast<HGLOBAL>(1);
     InitSysCursor(&saved);
-    ASSERT_NE(saved, nullptr);
     EXPECT_NE(GlobalSize(saved), 0u) << "a real global block";
-    SetSysCursor(LoadCursorA(nullptr, IDC_CROSS));
-    SetSysCursor(nullptr);
+    for (HCURSOR cursor : {LoadCursorA(nullptr, IDC_CROSS), HCURSOR{}})
+        SetSysCursor(cursor);
     TermSysCursor(&saved);
     EXPECT_EQ(saved, nullptr);
-    TermSysCursor(&saved);
+    TermSysCursor(&saved);  // twice, and NULLs
     TermSysCursor(nullptr);
     InitSysCursor(nullptr);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "rezore32_version.h"
 #include "tests/support.h"
@@ -9,17 +10,9 @@
 
 namespace {
 
-std::string TempDir() {
-    char path[MAX_PATH];
-    GetTempPathA(MAX_PATH, path);
-    return path;
-}
-
-std::string MakeFile(const std::string &path) {
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(f, "x", 1, &written, nullptr);
-    CloseHandle(f);
+std::string TempDir() { char path[MAX_PATH]; return std::string(path, GetTempPathA(MAX_PATH, path)); }
+std::string MakeFile(const std::string &path) {  // an empty file
+    CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     return path;
 }
 
@@ -27,10 +20,8 @@ std::string MakeFile(const std::string &path) {
 // its number, into a guarded buffer of the documented size; unknown items
 // and translations give "" and 0.
 TEST(Version, OwnResourceOfBothBuilds) {
-    wchar_t wide[64];
-    char description[128];
-    MultiByteToWideChar(CP_UTF8, 0, "ユーザーインターフェース部品ライブラリ", -1, wide, 64);
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, description, sizeof(description), nullptr, nullptr);
+    const std::string description =  // ユーザーインターフェース部品ライブラリ
+        "\x83\x86\x81\x5B\x83\x55\x81\x5B\x83\x43\x83\x93\x83\x5E\x81\x5B\x83\x74\x83\x46\x81\x5B\x83\x58\x95\x94\x95\x69\x83\x89\x83\x43\x83\x75\x83\x89\x83\x8A";
     const std::string company = REZORE32_COMPANY_NAME;
     struct { int item; DWORD translation; std::string text; } const items[] = {
         {VERINF_PRODUCTNAME, 0, REZORE32_PRODUCT_NAME}, {VERINF_LEGALCOPYRIGHT, 0, REZORE32_COPYRIGHT},
@@ -45,16 +36,15 @@ TEST(Version, OwnResourceOfBothBuilds) {
         EXPECT_EQ(GlobalFlags(block) & GMEM_LOCKCOUNT, 0u) << "returned unlocked";
         for (const auto &i : items) {
             rzt::Guarded out(VERINF_BUFFER);
-            EXPECT_EQ(GetVerInf(block, i.translation ? i.translation : translation, i.item, out.data()),
-                      i.text.empty() ? 0 : 1) << i.item;
-            EXPECT_EQ(out.text(), i.text) << i.item;
-            EXPECT_TRUE(out.GuardsIntact()) << i.item;
+            const int found = GetVerInf(block, i.translation ? i.translation : translation, i.item, out.data());
+            EXPECT_EQ(std::make_tuple(found, out.text(), out.GuardsIntact()), std::make_tuple(!i.text.empty(), i.text, 1))
+                << i.item;
         }
         EXPECT_EQ(GetVerInf(block, translation, VERINF_PRODUCTNAME, nullptr), 0);
         GlobalFree(block);
     }
     EXPECT_EQ(GetNEBAPLDLLVersion(), REZORE32_VERSION_MAJOR * 100 + REZORE32_VERSION_MINOR);
-    EXPECT_EQ(GetVerInf(nullptr, 0x04E40411, VERINF_PRODUCTNAME, description), 0);
+    EXPECT_EQ(GetVerInf(nullptr, 0x04E40411, VERINF_PRODUCTNAME, rzt::Guarded(VERINF_BUFFER).data()), 0);
 }
 
 TEST(Version, FileNameRules) {
@@ -71,11 +61,10 @@ TEST(Version, FileNameRules) {
          "\x95\x5C\x8E\xA6.HLP"},
         {"C:\\D\\\x83\x5C", "\x83\x5C.INI", "C:\\D\\\x83\x5C.HLP", "\x83\x5C.HLP"},
     };
-    for (const auto &c : cases) {
-        EXPECT_EQ(rz::IniFileName(c.path), c.ini) << c.path;
-        EXPECT_EQ(rz::HelpFileBeside(c.path), c.beside) << c.path;
-        EXPECT_EQ(rz::HelpFileName(c.path), c.help) << c.path;
-    }
+    const auto text = [](rz::Text t) { return std::string(t.ok() ? t.c_str() : "(failed)"); };
+    for (const auto &c : cases)
+        EXPECT_EQ(text(rz::IniFileName(c.path)) + " " + text(rz::HelpFileBeside(c.path)) + " " +
+                      text(rz::HelpFileName(c.path)), std::string(c.ini) + " " + c.beside + " " + c.help) << c.path;
 }
 
 // A copy of the DLL under another name, loaded without running it, so that
@@ -113,13 +102,11 @@ std::string Help(HINSTANCE module) { return Name(GetHlpFileName, HLPFILE_BUFFER,
 TEST(Version, ProfileAndHelpNamesOfModules) {
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string base = strrchr(self, '\\') + 1;
-    base = base.substr(0, base.find('.'));
+    const std::string base = strtok(strrchr(self, '\\') + 1, ".");
     EXPECT_EQ(Ini(nullptr), base.size() + 5 <= INIFILE_BUFFER ? base + ".INI" : "");
     const std::string dir = TempDir() + "rz_names", so = "\x83\x5C", po = "\x83\x7C";
     const std::string longDir = TempDir() + "rz_" + std::string(140 - TempDir().size(), 'd');
     struct { std::string dir, file, ini, help; } const cases[] = {
-        {dir, "TOOL.DLL", "TOOL.INI", "TOOL.HLP"},
         {dir, "LONGNAME_ABCDEFG.DLL", "LONGNAME_ABCDEFG.INI", "LONGNAME_ABCDEFG.HLP"},
         {dir, "AVERYLONGTOOLNAME123.DLL", "", "AVERYLONGTOOLNAME123.HLP"},  // 24 bytes and the zero
         {longDir, "TOOL.DLL", "TOOL.INI", "TOOL.HLP"},                    // a module path over 127 bytes
@@ -130,11 +117,10 @@ TEST(Version, ProfileAndHelpNamesOfModules) {
     for (const auto &c : cases) {
         ModuleCopy copy(c.dir, c.file);
         ASSERT_NE(copy.module, nullptr) << c.file;
-        EXPECT_EQ(Ini(copy.module), c.ini) << c.file;
-        EXPECT_EQ(Help(copy.module), c.help) << c.file;
+        EXPECT_EQ(std::make_pair(Ini(copy.module), Help(copy.module)), std::make_pair(c.ini, c.help)) << c.file;
         EXPECT_TRUE(IsFileExist(copy.path.c_str())) << c.file;
         DWORD translation = 0;
-        HGLOBAL block = OpenVerInf(copy.path.c_str(), &translation);
+        const HGLOBAL block = OpenVerInf(copy.path.c_str(), &translation);
         EXPECT_NE(block, nullptr) << c.file;
         GlobalFree(block);
         const std::string beside = MakeFile(copy.path + ".HLP");
@@ -142,8 +128,7 @@ TEST(Version, ProfileAndHelpNamesOfModules) {
         DeleteFileA(beside.c_str());
     }
     const HINSTANCE notAModule = reinterpret_cast<HINSTANCE>(0x12340000);
-    EXPECT_EQ(Ini(notAModule), "");
-    EXPECT_EQ(Help(notAModule), "");
+    EXPECT_EQ(Ini(notAModule) + Help(notAModule), "");
     GetIniFileName(nullptr, nullptr);
     GetHlpFileName(nullptr, nullptr);
 }
