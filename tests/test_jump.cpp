@@ -134,4 +134,40 @@ TEST_F(Jump, SpinStepsTheYearCancelKeepsTheDate) {
     EXPECT_EQ(date(), Date(1996, 3, 15));
 }
 
+// While a jump dialog runs, a second one for the same calendar is refused,
+// sent or posted by a title double click; one that opens anyway is counted
+// and cancelled by a timer.
+HWND g_outerJump;
+int g_nestedJumps;
+void CALLBACK CancelNestedJumps(HWND, UINT, UINT_PTR, DWORD) {
+    HWND nested = nullptr;
+    for (HWND w = FindWindowA(REZORE32_JUMPCLASS, nullptr); w; w = FindWindowExA(nullptr, w, REZORE32_JUMPCLASS, nullptr))
+        if (w != g_outerJump)
+            nested = w;
+    if (nested) {
+        ++g_nestedJumps;
+        rzt::PostClick(nested, IDCANCEL);
+    }
+}
+
+TEST_F(Jump, SecondJumpWhileOpenIsRefused) {
+    g_nestedJumps = 0;
+    Run({On([this](HWND d) {
+             g_outerJump = d;
+             const UINT_PTR timer = SetTimer(nullptr, 0, 50, CancelNestedJumps);
+             EXPECT_EQ(SendMessageA(cal_, CLNDR_JUMPDIALOG, 0, 0), 0);
+             RECT rc;
+             GetClientRect(cal_, &rc);
+             const LPARAM title = MAKELPARAM(rc.right / 2, 10);
+             SendMessageA(cal_, WM_LBUTTONDOWN, MK_LBUTTON, title);
+             SendMessageA(cal_, WM_LBUTTONDBLCLK, MK_LBUTTON, title);
+             rzt::Pump(150);  // the posted jump of the double click
+             KillTimer(nullptr, timer);
+         }),
+         Type("2001/02"), Click(IDOK)});
+    EXPECT_EQ(g_nestedJumps, 0);
+    EXPECT_EQ(date(), Date(2001, 2, 1));
+    Run({Click(IDOK)});  // and it opens again once the first has closed
+}
+
 }  // namespace
