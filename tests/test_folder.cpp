@@ -48,6 +48,17 @@ TEST(FolderPlain, Splitting) {
                                 {manyTitles, Strings(kMaxTitles, "a")}})
         EXPECT_EQ(Split(text.c_str()), titles) << text.substr(0, 20);
     EXPECT_EQ(Split(nullptr), Strings{});
+    // 255 bytes without a terminator right before a page that cannot be read.
+    SYSTEM_INFO si;
+    GetSystemInfo(&si);
+    char *pages = static_cast<char *>(VirtualAlloc(nullptr, 2 * si.dwPageSize, MEM_COMMIT, PAGE_READWRITE));
+    DWORD old;
+    ASSERT_TRUE(pages && VirtualProtect(pages + si.dwPageSize, si.dwPageSize, PAGE_NOACCESS, &old));
+    char *text = pages + si.dwPageSize - 255;
+    memset(text, 'b', 255);
+    text[100] = '|';
+    EXPECT_EQ(Split(text).size(), 2u);
+    VirtualFree(pages, 0, MEM_RELEASE);
 }
 
 // Tabs are their title plus 2 x 5 pixels; h = 15, so the page starts at y = 18 under top tabs, and the arrow box
