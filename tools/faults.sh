@@ -22,7 +22,8 @@ current=""
 restore() { [ -n "$current" ] && cp "$backup" "$current"; current=""; }
 trap 'restore; rm -f "$backup"; rezore32_session_cleanup' EXIT
 trap 'exit 130' INT TERM
-while IFS=$'\t' read -r path before after filter what mode; do
+# Tabs become unit separators, which read does not merge: a field may be empty.
+while IFS=$'\037' read -r path before after filter what mode; do
     [ -z "$path" ] || [ "${path:0:1}" = "#" ] && continue
     cp "$path" "$backup"
     current=$path
@@ -46,6 +47,6 @@ PY
         echo "CAUGHT $what"
     fi
     restore
-done < <(cat "${lists[@]}")
+done < <(cat "${lists[@]}" | tr '\t' '\037')
 cmake --build --preset x64 -j2 --target rezore32_tests >/dev/null 2>&1
 exit $missed

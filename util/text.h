@@ -1,5 +1,6 @@
 // Text of any length on the C heap, for the few places whose length has no
-// documented limit: module paths, registry key paths and values.
+// documented limit: module paths, file names made from them, registry
+// values and key names.
 //
 // The library is built without C++ exceptions, so running out of memory is
 // a state, not a throw: the text becomes empty and failed, later changes are
@@ -95,7 +96,7 @@ private:
         std::swap(failed_, other.failed_);
     }
 
-    static constexpr size_t kLeastCapacity = 63;            // a registry key path fits at once
+    static constexpr size_t kLeastCapacity = 63;            // a short name fits at once
     static constexpr size_t kMostCapacity = size_t(-1) / 4;  // far beyond any text here
 
     char *data_ = nullptr;
@@ -103,11 +104,5 @@ private:
     size_t capacity_ = 0;  // characters that fit before the zero
     bool failed_ = false;
 };
-
-// Equal to a zero-terminated string, character for character; a failed text
-// equals nothing.
-inline bool operator==(const Text &text, const char *other) {
-    return text.ok() && text.size() == strlen(other) && memcmp(text.c_str(), other, text.size()) == 0;
-}
 
 }  // namespace rz
