@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -338,17 +339,26 @@ void Cycle(const PopUp &popup, HWND parent, unsigned count) {
     }
 }
 
-unsigned Option(int argc, char **argv, const char *name, unsigned fallback) {
-    for (int i = 1; i + 1 < argc; ++i)
-        if (strcmp(argv[i], name) == 0)
-            return static_cast<unsigned>(strtoul(argv[i + 1], nullptr, 0));
-    return fallback;
+// Runs a few rounds first (to fill the system's caches), then `count`
+// rounds between two counts of creatable objects; true when some are lost.
+bool Leaked(const char *what, const char *rounds, unsigned count, const std::function<void(unsigned)> &run) {
+    run(16);
+    const int before = CreatableGdiObjects();
+    run(count);
+    const int after = CreatableGdiObjects();
+    printf("leaks %-16s %u %s: %d GDI objects left behind\n", what, count, rounds, before - after);
+    return before != after;
 }
+
 const char *TextOption(int argc, char **argv, const char *name) {
     for (int i = 1; i + 1 < argc; ++i)
         if (strcmp(argv[i], name) == 0)
             return argv[i + 1];
     return nullptr;
+}
+unsigned Option(int argc, char **argv, const char *name, unsigned fallback) {
+    const char *value = TextOption(argc, argv, name);
+    return value ? static_cast<unsigned>(strtoul(value, nullptr, 0)) : fallback;
 }
 
 }  // namespace
@@ -379,24 +389,12 @@ int main(int argc, char **argv) {
             printf("fuzz %-16s %u messages, seed %u: no crash\n", cls, count, seed);
             continue;
         }
-        Exercise(cls, parent, 16, dice);  // caches of the system filled first
-        const int before = CreatableGdiObjects();
-        Exercise(cls, parent, count, dice);
-        const int after = CreatableGdiObjects();
-        printf("leaks %-16s %u rounds: %d GDI objects left behind\n", cls, count, before - after);
-        failures += before != after;
+        failures += Leaked(cls, "rounds", count, [&](unsigned n) { Exercise(cls, parent, n, dice); });
     }
     KillTimer(nullptr, closer);  // the pop-ups are closed by their own calls
-    for (const PopUp &popup : kPopUps) {
-        if (!leaks || (only && strcmp(only, popup.name) != 0))
-            continue;
-        Cycle(popup, parent, 8);
-        const int before = CreatableGdiObjects();
-        Cycle(popup, parent, count);
-        const int after = CreatableGdiObjects();
-        printf("leaks %-16s %u cycles: %d GDI objects left behind\n", popup.name, count, before - after);
-        failures += before != after;
-    }
+    for (const PopUp &popup : kPopUps)
+        if (leaks && (!only || strcmp(only, popup.name) == 0))
+            failures += Leaked(popup.name, "cycles", count, [&](unsigned n) { Cycle(popup, parent, n); });
     fflush(stdout);
     g_journal->finished = 1;
     return failures;

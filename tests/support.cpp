@@ -48,10 +48,10 @@ std::vector<Sent> RecordingParent::Commands() const {
 namespace {
 bool IsForwardedDoubleClick(UINT msg) {
     switch (msg) {
-    case SPIN_LBUTTONDBLCLK: case SPIN_RBUTTONDBLCLK:
-    case TEXT_LBUTTONDBLCLK: case TEXT_RBUTTONDBLCLK:
-    case METER_LBUTTONDBLCLK: case METER_RBUTTONDBLCLK:
-    case IND_LBUTTONDBLCLK: case IND_RBUTTONDBLCLK:
+    case SPIN_LBUTTONDBLCLK: case SPIN_RBUTTONDBLCLK: case TEXT_LBUTTONDBLCLK: case TEXT_RBUTTONDBLCLK:
+    case METER_LBUTTONDBLCLK: case METER_RBUTTONDBLCLK: case IND_LBUTTONDBLCLK: case IND_RBUTTONDBLCLK:
+    case CHECK_LBUTTONDBLCLK: case CHECK_RBUTTONDBLCLK: case MARK_LBUTTONDBLCLK: case MARK_RBUTTONDBLCLK:
+    case PLATE_LBUTTONDBLCLK: case PLATE_RBUTTONDBLCLK: case CLIP_LBUTTONDBLCLK: case CLIP_RBUTTONDBLCLK:
         return true;
     default:
         return false;
@@ -65,38 +65,19 @@ LRESULT CALLBACK RecordingParent::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
     }
     auto *self = reinterpret_cast<RecordingParent *>(GetWindowLongPtrA(hwnd, 0));
-    if (self) {
-        switch (msg) {
-        case WM_COMMAND:
-        case ICON_QUERYICON:
-        case TEXT_CTLCOLOR:
-        case TENKEY_KEYPRESS:
-            self->sent.push_back({msg, wParam, lParam, GetTickCount()});
-            break;
-        case CHECK_LBUTTONDBLCLK:
-        case CHECK_RBUTTONDBLCLK:
-        case MARK_LBUTTONDBLCLK:
-        case MARK_RBUTTONDBLCLK:
-        case PLATE_LBUTTONDBLCLK:
-        case PLATE_RBUTTONDBLCLK:
-        case CLIP_LBUTTONDBLCLK:
-        case CLIP_RBUTTONDBLCLK:
-            self->sent.push_back({msg, wParam, lParam, GetTickCount()});
-            return self->answerDoubleClick;
-        default:
-            break;
-        }
-        if (msg == WM_COMMAND && self->onCommand)
-            self->onCommand(self->sent.back());
-        if (msg == ICON_QUERYICON)
-            return reinterpret_cast<LRESULT>(self->answerQueryIcon);
-        if (msg == TEXT_CTLCOLOR)
-            return self->answerTextColour ? self->answerTextColour(reinterpret_cast<HDC>(wParam)) : 0;
-        if (IsForwardedDoubleClick(msg)) {
-            self->sent.push_back({msg, wParam, lParam, GetTickCount()});
-            return self->answerDoubleClick;
-        }
-    }
+    const bool recorded = msg == WM_COMMAND || msg == ICON_QUERYICON || msg == TEXT_CTLCOLOR ||
+                          msg == TENKEY_KEYPRESS || IsForwardedDoubleClick(msg);
+    if (!self || !recorded)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    self->sent.push_back({msg, wParam, lParam, GetTickCount()});
+    if (msg == WM_COMMAND && self->onCommand)
+        self->onCommand(self->sent.back());
+    if (msg == ICON_QUERYICON)
+        return reinterpret_cast<LRESULT>(self->answerQueryIcon);
+    if (msg == TEXT_CTLCOLOR)
+        return self->answerTextColour ? self->answerTextColour(reinterpret_cast<HDC>(wParam)) : 0;
+    if (IsForwardedDoubleClick(msg))
+        return self->answerDoubleClick;
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
