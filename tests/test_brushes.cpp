@@ -19,31 +19,27 @@ TEST(Brushes, PlatformIsAskedEachTime) {
     EXPECT_EQ(GetOSPlatform(), static_cast<int>(info.dwPlatformId));
 }
 
-TEST(Brushes, ColoursFollowThePlatform) {
-    COLORREF face = rzt::Win95Mode() ? GetSysColor(COLOR_3DFACE) : RGB(192, 192, 192);
-    COLORREF shadow = rzt::Win95Mode() ? GetSysColor(COLOR_3DSHADOW) : RGB(128, 128, 128);
+// The brushes' colours follow the platform.  WM_SYSCOLORCHANGE to any
+// control refreshes them: Windows 95 keeps them while the colours are
+// unchanged, other platforms always replace them.
+TEST(Brushes, ColoursFollowThePlatformAndRefresh) {
+    const COLORREF face = rzt::FaceColour();
     EXPECT_EQ(BrushColour(Get3DFaceBrush()), face);
-    EXPECT_EQ(BrushColour(Get3DShadowBrush()), shadow);
-    // Wine's face colour is not the fixed grey, so the two paths differ.
-    EXPECT_NE(GetSysColor(COLOR_3DFACE), RGB(192, 192, 192));
-}
-
-// WM_SYSCOLORCHANGE to any control refreshes the brushes: Windows 95 keeps
-// them while the colours are unchanged, other platforms always replace them.
-TEST(Brushes, SysColorChangeRefresh) {
+    EXPECT_EQ(BrushColour(Get3DShadowBrush()), rzt::Win95Mode() ? GetSysColor(COLOR_3DSHADOW) : RGB(128, 128, 128));
+    EXPECT_NE(GetSysColor(COLOR_3DFACE), RGB(192, 192, 192)) << "Wine's face colour is not the fixed grey";
     HWND spin = CreateWindowExA(0, REZORE32_SPINCLASS, "", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(spin, nullptr);
-    HBRUSH face = Get3DFaceBrush(), shadow = Get3DShadowBrush();
+    HBRUSH faceBrush = Get3DFaceBrush(), shadow = Get3DShadowBrush();
     SendMessageA(spin, WM_SYSCOLORCHANGE, 0, 0);
     if (rzt::Win95Mode()) {
-        EXPECT_EQ(Get3DFaceBrush(), face);
+        EXPECT_EQ(Get3DFaceBrush(), faceBrush);
         EXPECT_EQ(Get3DShadowBrush(), shadow);
     } else {
         // The old handles are deleted (or their slot reused by the new brush).
-        EXPECT_TRUE(GetObjectType(face) == 0 || Get3DFaceBrush() == face);
+        EXPECT_TRUE(GetObjectType(faceBrush) == 0 || Get3DFaceBrush() == faceBrush);
         EXPECT_TRUE(GetObjectType(shadow) == 0 || Get3DShadowBrush() == shadow);
-        EXPECT_EQ(BrushColour(Get3DFaceBrush()), RGB(192, 192, 192));
     }
+    EXPECT_EQ(BrushColour(Get3DFaceBrush()), face);
     EXPECT_NE(GetObjectType(Get3DFaceBrush()), 0u);
     EXPECT_NE(GetObjectType(Get3DShadowBrush()), 0u);
     DestroyWindow(spin);
