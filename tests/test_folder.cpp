@@ -23,7 +23,7 @@ std::string Str(RECT r) {
            std::to_string(r.bottom);
 }
 
-Strings Split(const char *text) {
+POINT Centre(RECT r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }Strings Split(const char *text) {
     Titles t;
     SplitTitles(text, t);
     Strings out;
@@ -32,7 +32,9 @@ Strings Split(const char *text) {
     return out;
 }
 
-TEST(FolderPlain, Splitting) {
+// Titles within 255 bytes, split at "|" unless it is a second byte.  Tabs are their title plus 2 x 5 pixels; h = 15,
+// so the page starts at y = 18 under top tabs, and the arrow box stands on the page's edge.
+TEST(FolderPlain, SplittingAndGeometry) {
     if (rzt::Win95Mode())
         GTEST_SKIP();  // nothing depends on the platform
     const std::string x254(254, 'x');
@@ -42,8 +44,7 @@ TEST(FolderPlain, Splitting) {
     for (auto [text, titles] : {std::pair<std::string, Strings>{"|A||B|||C|", {"A", "B", "C"}},  // no empty titles
                                 {"\x83\x7C\x83\x7C|B", {"\x83\x7C\x83\x7C", "B"}},  // 0x7C as a second byte
                                 {"A\x83|B", {"A\x83|B"}},                           // a lead byte takes "|" along
-                                {x254 + "|YZ", {x254}},                             // only 255 bytes count
-                                {x254 + "\x83\x7C", {x254 + "\x83"}},
+                                {x254 + "|YZ", {x254}}, {x254 + "\x83\x7C", {x254 + "\x83"}},
                                 {std::string(10000, 'a'), {std::string(255, 'a')}},
                                 {manyTitles, Strings(kMaxTitles, "a")}})
         EXPECT_EQ(Split(text.c_str()), titles) << text.substr(0, 20);
@@ -59,28 +60,21 @@ TEST(FolderPlain, Splitting) {
     text[100] = '|';
     EXPECT_EQ(Split(text).size(), 2u);
     VirtualFree(pages, 0, MEM_RELEASE);
-}
-
-// Tabs are their title plus 2 x 5 pixels; h = 15, so the page starts at y = 18 under top tabs, and the arrow box
-// stands on the page's edge.
-TEST(FolderPlain, Geometry) {
-    if (rzt::Win95Mode())
-        GTEST_SKIP();  // nothing depends on the platform
     EXPECT_EQ(TabHeightFromFont(12) * 100 + TabHeightFromBaseUnits(MAKELONG(8, 16)), 1520);
     const Frame top = {200, 100, 15, false}, bottom = {200, 100, 15, true};
     EXPECT_EQ(Str(top.Body()) + " " + Str(top.ArrowBox()) + " " + Str(bottom.ArrowBox()),
               "0,18,200,100 165,1,198,18 165,80,198,97");
     // Width, first shown, titles: tabs placed, last shown, overflow.
-    const std::vector<int> three = {30, 40, 50};
+    const int three[] = {30, 40, 50};
     for (auto [width, first, placed] :
          {std::tuple{150, 0, "3 2 0"}, {149, 0, "2 1 1"}, {200, 1, "2 2 1"}, {20, 0, "0 -1 1"}}) {
-        const Placement p = PlaceTabs(Frame{width, 100, 15, false}, three.data(), 3, first, 5, Use::Paint);
+        const Placement p = PlaceTabs(Frame{width, 100, 15, false}, three, 3, first, 5, Use::Paint);
         EXPECT_EQ(std::to_string(p.placed) + " " + std::to_string(p.lastShown) + " " + std::to_string(p.overflow),
                   placed) << width << " " << first;
     }
     // Painted neighbours share an outline column; hit-tested ones overlap by one, and the earlier tab wins.
-    const Placement paint = PlaceTabs(bottom, three.data(), 2, 0, 5, Use::Paint);
-    const Placement hit = PlaceTabs(bottom, three.data(), 2, 0, 5, Use::HitTest);
+    const Placement paint = PlaceTabs(bottom, three, 2, 0, 5, Use::Paint);
+    const Placement hit = PlaceTabs(bottom, three, 2, 0, 5, Use::HitTest);
     EXPECT_EQ(Str(paint.tabs[0]) + " " + Str(paint.tabs[1]) + " " + Str(hit.tabs[1]),
               "-2,79,40,100 38,79,90,100 39,79,90,100");
     EXPECT_EQ(hit.HitTab({39, 84}) * 10 + hit.HitTab({40, 84}), 1) << "x = 39 is tab 0's";
@@ -88,9 +82,6 @@ TEST(FolderPlain, Geometry) {
     EXPECT_EQ(Scroll(0, 2, 5, Arrow::Left) * 1000 + Scroll(3, 4, 5, Arrow::Right) * 100 +
                   Scroll(4, 3, 5, Arrow::Right) * 10 + Scroll(0, 2, 5, Arrow::Right), 341);
 }
-
-// The folder's slots lie behind the Button class's own bytes.
-enum Slot { kSelected = 4, kCount = 8, kFlags = 12, kFirstShown = 20, kLastShown = 24, kTabHeight = 28 };
 
 // The parent's WM_LBUTTONDOWN, which the folder hands on from its page.
 std::vector<LPARAM> g_parentClicks;
@@ -104,38 +95,37 @@ LRESULT CALLBACK RecordClicks(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 class Folder {
 public:
     explicit Folder(const char *text, DWORD style = 0, int w = 240, int h = 120, bool font = true)
-        : parent_(40, 40, 300, 200), w_(w), h_(h) {
+        : parent(40, 40, 300, 200), w_(w), h_(h) {
         g_parentClicks.clear();
         g_parentProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordClicks)));
+            SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordClicks)));
         hwnd_ = CreateWindowExA(0, REZORE32_FOLDERCLASS, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, kX, kY, w,
-                                h, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), nullptr, nullptr);
+                                h, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), nullptr, nullptr);
         if (font)
             SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        rzt::Redraw(hwnd_);
         Pump();
     }
     ~Folder() {
         DestroyWindow(hwnd_);
-        SetWindowLongPtrA(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_parentProc));
+        SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_parentProc));
     }
     operator HWND() const { return hwnd_; }
-    rzt::RecordingParent &parent() { return parent_; }
     LONG selected() const { return static_cast<LONG>(SendMessageA(hwnd_, FOLDER_GETSEL, 0, 0)); }
-    LONG slot(Slot s) const {
+    LONG slot(int offset) const {  // FOLDER_GWL_ offsets count from the Button class's bytes
         WNDCLASSA button = {};
         GetClassInfoA(nullptr, "Button", &button);
-        return GetWindowLongA(hwnd_, button.cbWndExtra + s);
+        return GetWindowLongA(hwnd_, button.cbWndExtra + offset);
     }
     // Selection changes the parent was told of; each must name this folder.
     int changes() const {
-        const std::vector<rzt::Sent> sent = parent_.Commands();
+        const std::vector<rzt::Sent> sent = parent.Commands();
         for (const rzt::Sent &s : sent)
             EXPECT_EQ(s, (rzt::Sent{WM_COMMAND, MAKEWPARAM(kId, FOLDERN_SELCHANGE), LPARAM(hwnd_), 0}));
         return static_cast<int>(sent.size());
     }
     Frame frame() const {
-        return {w_, h_, slot(kTabHeight), (GetWindowLongA(hwnd_, GWL_STYLE) & FOLDERS_BOTTOM) != 0};
+        return {w_, h_, slot(FOLDER_GWL_TABHEIGHT), (GetWindowLongA(hwnd_, GWL_STYLE) & FOLDERS_BOTTOM) != 0};
     }
     // The tabs' hit-test rectangles, measured as the folder measures them.
     Placement placement() const {
@@ -146,22 +136,18 @@ public:
         HDC dc = GetDC(hwnd_);
         HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
         int widths[kMaxTitles];
-        for (int i = 0; i < titles.count; ++i) {
-            SIZE size;
-            GetTextExtentPoint32A(dc, titles.At(i), titles.Length(i), &size);
-            widths[i] = size.cx;
-        }
+        SIZE size;
+        for (int i = 0; i < titles.count; ++i)
+            widths[i] = GetTextExtentPoint32A(dc, titles.At(i), titles.Length(i), &size) ? size.cx : 0;
         TEXTMETRICA tm;
         GetTextMetricsA(dc, &tm);
         SelectObject(dc, old);
         ReleaseDC(hwnd_, dc);
-        return PlaceTabs(frame(), widths, titles.count, slot(kFirstShown), tm.tmAveCharWidth,
-                                     Use::HitTest);
+        return PlaceTabs(frame(), widths, titles.count, slot(FOLDER_GWL_FIRSTSHOWN), tm.tmAveCharWidth, Use::HitTest);
     }
     POINT tabPoint(int index) const {
         const Placement p = placement();
-        const RECT &r = p.tabs[index - p.first];
-        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        return Centre(p.tabs[index - p.first]);
     }
     POINT arrowPoint(Arrow arrow) const {
         const RECT box = frame().ArrowBox();
@@ -172,14 +158,10 @@ public:
         Pump();
     }
     std::vector<std::string> picture() const {
-        rzt::Canvas canvas(w_, h_, RGB(1, 2, 3));
-        rzt::Snapshot(hwnd_, canvas);
-        return rzt::Grid(canvas, {{RGB(0, 0, 0), 'k'}, {rzt::Light(), 'L'}, {rzt::Dark(), 'D'},
-                                  {rzt::FaceColour(), '.'}, {RGB(128, 128, 128), 'g'}});
+        return rzt::ClientGrid(hwnd_, {{RGB(0, 0, 0), 'k'}, {rzt::Light(), 'L'}, {rzt::Dark(), 'D'},
+                                       {rzt::FaceColour(), '.'}, {RGB(128, 128, 128), 'g'}});
     }
-
-private:
-    rzt::RecordingParent parent_;
+    rzt::RecordingParent parent;
     int w_, h_;
     HWND hwnd_;
 };
@@ -191,7 +173,8 @@ TEST(FolderMouse, GroupBoxAndDirectClicks) {
     EXPECT_EQ(GetWindowLongA(g, GWL_STYLE) & (BS_TYPEMASK | FOLDERS_BOTTOM), BS_GROUPBOX | FOLDERS_BOTTOM);
     EXPECT_EQ(SendMessageA(g, WM_NCHITTEST, 0, MAKELPARAM(kX + 60, kY + 60)), HTTRANSPARENT);
     EXPECT_EQ(SendMessageA(g, WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS | DLGC_WANTTAB);
-    EXPECT_EQ(g.slot(kCount) * 100 + g.selected() * 10 + g.slot(kLastShown), 302) << "3 titles, the 1st selected";
+    EXPECT_EQ(g.slot(FOLDER_GWL_COUNT) * 100 + g.selected() * 10 + g.slot(FOLDER_GWL_LASTSHOWN), 302)
+        << "3 titles, the 1st selected";
     // Tab 2, the selected tab, the page, the strip right of the tabs, the page of an overflowing strip.
     for (int where : {2, 0, -1, -2, -3}) {
         Folder f(where == -3 ? kMany : "One|Two|Three");
@@ -205,28 +188,22 @@ TEST(FolderMouse, GroupBoxAndDirectClicks) {
 }
 
 // Real input through the window system: the press goes through the group box to the parent, and the folder sees it in
-// the hit test.
+// the hit test.  Each case presses on its first point, moves over the others and lets go; `after` is the selected
+// tab, the first tab shown and the changes notified.
 TEST(FolderMouse, InjectedPressesSelectOncePerPress) {
     constexpr int kArrow = -2, kBackground = -1;
     const DWORD L = MOUSEEVENTF_LEFTDOWN, R = MOUSEEVENTF_RIGHTDOWN;
-    // Where each press goes, in order; then selected, first shown, changes.
-    const struct {
-        const char *name;
-        bool swapped;
-        DWORD down;
-        std::vector<std::vector<int>> presses;
-        const char *after;
-    } cases[] = {
-        {"a tab", false, L, {{2}}, "2 0 1"},
-        {"held over other tabs", false, L, {{1, 2, 0}}, "1 0 1"},
-        {"started on the parent's background", false, L, {{kBackground, 2}}, "2 0 1"},
-        {"held on the right arrow scrolls once", false, L, {{kArrow, kArrow}}, "0 1 0"},
-        {"swapped: the right button selects", true, R, {{2}}, "2 0 1"},
+    const struct { DWORD down; std::vector<int> press; const char *after; } cases[] = {
+        {L, {2}, "2 0 1"},                   // a tab
+        {L, {1, 2, 0}, "1 0 1"},             // held over other tabs
+        {L, {kBackground, 2}, "2 0 1"},      // started on the parent's background
+        {L, {kArrow, kArrow}, "0 1 0"},      // held on the right arrow scrolls once
+        {R, {2}, "2 0 1"},                   // buttons swapped: the right button selects
     };
     for (const auto &c : cases) {
         Folder f(kMany, 0, 250, 120);  // overflows, tabs 0 to 2 shown
-        SetForegroundWindow(f.parent());
-        SwapMouseButton(c.swapped);
+        SetForegroundWindow(f.parent);
+        SwapMouseButton(c.down == R);
         const POINT points[] = {f.arrowPoint(Arrow::Right), {-5, 60}, f.tabPoint(0), f.tabPoint(1), f.tabPoint(2)};
         // Onto the point and one pixel on, so a hit test there sees the button.
         auto moveTo = [&](int at) {
@@ -235,33 +212,32 @@ TEST(FolderMouse, InjectedPressesSelectOncePerPress) {
             rzt::Mouse(MOUSEEVENTF_MOVE, p, 80);
             rzt::Mouse(MOUSEEVENTF_MOVE, {p.x + 1, p.y + 1}, 80);
         };
-        for (const std::vector<int> &press : c.presses) {
-            moveTo(press[0]);
-            rzt::Mouse(c.down, {}, 80);
-            for (int at : press)
-                moveTo(at);
-            rzt::Mouse(c.down << 1, {}, 80);  // the matching button up
-        }
+        moveTo(c.press[0]);
+        rzt::Mouse(c.down, {}, 80);
+        for (int at : c.press)
+            moveTo(at);
+        rzt::Mouse(c.down << 1, {}, 80);  // the matching button up
         SwapMouseButton(FALSE);
         char got[32];
-        wsprintfA(got, "%d %d %d", f.selected(), f.slot(kFirstShown), f.changes());
-        EXPECT_STREQ(got, c.after) << c.name;
+        wsprintfA(got, "%d %d %d", f.selected(), f.slot(FOLDER_GWL_FIRSTSHOWN), f.changes());
+        EXPECT_STREQ(got, c.after);
     }
 }
 
 TEST(FolderMessages, SetTextSetSelAndFont) {
     Folder f(kMany, 0, 200, 80, false);
-    EXPECT_EQ(f.slot(kTabHeight), TabHeightFromBaseUnits(GetDialogBaseUnits())) << "no font";
+    EXPECT_EQ(f.slot(FOLDER_GWL_TABHEIGHT), TabHeightFromBaseUnits(GetDialogBaseUnits())) << "no font";
     f.click(f.arrowPoint(Arrow::Right));
     SendMessageA(f, FOLDER_SETSEL, 3, 0);
     SetWindowTextA(f, "|A|B||C|D|E|F|G|H|");
-    EXPECT_EQ(f.selected() * 100 + f.slot(kCount) * 10 + f.slot(kFirstShown), 81) << "selection reset, scroll kept";
+    EXPECT_EQ(f.selected() * 100 + f.slot(FOLDER_GWL_COUNT) * 10 + f.slot(FOLDER_GWL_FIRSTSHOWN), 81)
+        << "selection reset, scroll kept";
     EXPECT_EQ(f.changes(), 0);
     // A font given with redraw: the strip is repainted at once, as tall as the font's "X" asks.
     HFONT big = CreateFontA(-40, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
     SendMessageA(f, WM_SETFONT, reinterpret_cast<WPARAM>(big), TRUE);
     EXPECT_EQ(rzt::Low32(reinterpret_cast<HFONT>(SendMessageA(f, WM_GETFONT, 0, 0))), rzt::Low32(big));
-    EXPECT_GE(f.slot(kTabHeight), TabHeightFromFont(40));
+    EXPECT_GE(f.slot(FOLDER_GWL_TABHEIGHT), TabHeightFromFont(40));
     SendMessageA(f, WM_SETFONT, 0, FALSE);
     DeleteObject(big);
 }
@@ -283,11 +259,11 @@ TEST(FolderKeys, SelectionByKeys) {
         Folder g("One|Two|Three", 0, 200, 80);
         SendMessageA(g, FOLDER_SETSEL, static_cast<WPARAM>(index), 0);
         const Placement p = g.placement();
-        std::string row1;
+        std::string tops;
         for (int tab = 0; tab < 3; ++tab)
-            row1 += g.picture()[1][(p.tabs[tab].left + p.tabs[tab].right) / 2];
-        EXPECT_EQ(row1, std::string(index == 0 ? "k" : ".") + (index == 1 ? "k" : ".") + (index == 2 ? "k" : "."));
-        SetForegroundWindow(g.parent());
+            tops += g.picture()[1][(p.tabs[tab].left + p.tabs[tab].right) / 2];
+        EXPECT_EQ(tops, std::string(index == 0 ? "k" : ".") + (index == 1 ? "k" : ".") + (index == 2 ? "k" : "."));
+        SetForegroundWindow(g.parent);
         HoldControl(true);
         SendMessageA(g, WM_KEYDOWN, index == 0 || index == 1 ? VK_TAB : VK_RIGHT, 0);
         HoldControl(false);
@@ -297,7 +273,7 @@ TEST(FolderKeys, SelectionByKeys) {
         EXPECT_EQ(g.selected() * 10 + g.changes(), afterLeft * 10 + (afterRight != index) + (afterLeft != index));
     }
     Folder f("One|Two|Three");
-    HWND next = rzt::CreateChild(f.parent(), "Button", WS_TABSTOP, 10, 140, 40, 20, 1);
+    HWND next = rzt::CreateChild(f.parent, "Button", WS_TABSTOP, 10, 140, 40, 20, 1);
     SetFocus(f);
     SendMessageA(f, WM_KEYDOWN, VK_TAB, 0);
     EXPECT_EQ(GetFocus(), next);
@@ -311,7 +287,7 @@ TEST(FolderPaint, TabsArrowsAndFocus) {
         SCOPED_TRACE(bottom ? "bottom tabs" : "top tabs");
         Folder f(kMany, bottom ? FOLDERS_BOTTOM : 0, 200, 80);
         const Placement p = f.placement();
-        const int h = f.slot(kTabHeight), mid1 = (p.tabs[1].left + p.tabs[1].right) / 2;
+        const int h = f.slot(FOLDER_GWL_TABHEIGHT), mid1 = (p.tabs[1].left + p.tabs[1].right) / 2;
         const int edge = bottom ? 80 - h - 5 : h + 3;  // the page's black edge towards the tabs
         const int inside = bottom ? edge - 1 : edge + 1, T = bottom ? 80 - h - 5 : 1, B = bottom ? 79 : h + 3;
         RECT r = f.frame().ArrowBox();
@@ -342,7 +318,7 @@ TEST(FolderPaint, TabsArrowsAndFocus) {
     for (int y = tab0.top; y < tab0.bottom; ++y)  // tab 0 starts at the left edge
         with[y].replace(0, tab0.right, without[y], 0, tab0.right);
     EXPECT_EQ(with, without);
-    SetFocus(f.parent());
+    SetFocus(f.parent);
     EnableWindow(f, FALSE);
     Pump();
     EXPECT_EQ(f.picture(), without);
