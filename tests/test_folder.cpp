@@ -10,14 +10,11 @@
 #include "tests/support.h"
 
 namespace {
-
 using namespace rz::folder;
 using rzt::Pump;
 using Strings = std::vector<std::string>;
-
 constexpr int kId = 91, kX = 10, kY = 10;  // the folder's place in its parent
 const char kMany[] = "Alpha|Beta|Gamma|Delta|Epsilon|Zeta|Eta|Theta";
-
 std::string Str(RECT r) {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
            std::to_string(r.bottom);
@@ -167,8 +164,8 @@ public:
 };
 
 // Whatever button type the template gives, the folder is a group box that lets presses through; a direct press (as
-// when nothing lets it through) selects a tab or goes on to the parent, unless the strip overflows.
-TEST(FolderMouse, GroupBoxAndDirectClicks) {
+// when nothing lets it through) selects a tab or goes on to the parent, unless the strip overflows.  Then messages.
+TEST(FolderMessages, GroupBoxDirectClicksTextAndFont) {
     Folder g("|One||Two|Three|", BS_OWNERDRAW | FOLDERS_BOTTOM);
     EXPECT_EQ(GetWindowLongA(g, GWL_STYLE) & (BS_TYPEMASK | FOLDERS_BOTTOM), BS_GROUPBOX | FOLDERS_BOTTOM);
     EXPECT_EQ(SendMessageA(g, WM_NCHITTEST, 0, MAKELPARAM(kX + 60, kY + 60)), HTTRANSPARENT);
@@ -185,6 +182,22 @@ TEST(FolderMouse, GroupBoxAndDirectClicks) {
                                                                : std::vector<LPARAM>{})
             << where;
     }
+    // Without a font, then WM_SETTEXT: the selection reset, the scroll kept; a font given with redraw repaints the
+    // strip at once, as tall as the font's "X" asks.
+    Folder f(kMany, 0, 200, 80, false);
+    EXPECT_EQ(f.slot(FOLDER_GWL_TABHEIGHT), TabHeightFromBaseUnits(GetDialogBaseUnits())) << "no font";
+    f.click(f.arrowPoint(Arrow::Right));
+    SendMessageA(f, FOLDER_SETSEL, 3, 0);
+    SetWindowTextA(f, "|A|B||C|D|E|F|G|H|");
+    EXPECT_EQ(f.selected() * 100 + f.slot(FOLDER_GWL_COUNT) * 10 + f.slot(FOLDER_GWL_FIRSTSHOWN), 81)
+        << "selection reset, scroll kept";
+    EXPECT_EQ(f.changes(), 0);
+    HFONT big = CreateFontA(-40, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+    SendMessageA(f, WM_SETFONT, reinterpret_cast<WPARAM>(big), TRUE);
+    EXPECT_EQ(rzt::Low32(reinterpret_cast<HFONT>(SendMessageA(f, WM_GETFONT, 0, 0))), rzt::Low32(big));
+    EXPECT_GE(f.slot(FOLDER_GWL_TABHEIGHT), TabHeightFromFont(40));
+    SendMessageA(f, WM_SETFONT, 0, FALSE);
+    DeleteObject(big);
 }
 
 // Real input through the window system: the press goes through the group box to the parent, and the folder sees it in
@@ -224,24 +237,6 @@ TEST(FolderMouse, InjectedPressesSelectOncePerPress) {
     }
 }
 
-TEST(FolderMessages, SetTextSetSelAndFont) {
-    Folder f(kMany, 0, 200, 80, false);
-    EXPECT_EQ(f.slot(FOLDER_GWL_TABHEIGHT), TabHeightFromBaseUnits(GetDialogBaseUnits())) << "no font";
-    f.click(f.arrowPoint(Arrow::Right));
-    SendMessageA(f, FOLDER_SETSEL, 3, 0);
-    SetWindowTextA(f, "|A|B||C|D|E|F|G|H|");
-    EXPECT_EQ(f.selected() * 100 + f.slot(FOLDER_GWL_COUNT) * 10 + f.slot(FOLDER_GWL_FIRSTSHOWN), 81)
-        << "selection reset, scroll kept";
-    EXPECT_EQ(f.changes(), 0);
-    // A font given with redraw: the strip is repainted at once, as tall as the font's "X" asks.
-    HFONT big = CreateFontA(-40, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
-    SendMessageA(f, WM_SETFONT, reinterpret_cast<WPARAM>(big), TRUE);
-    EXPECT_EQ(rzt::Low32(reinterpret_cast<HFONT>(SendMessageA(f, WM_GETFONT, 0, 0))), rzt::Low32(big));
-    EXPECT_GE(f.slot(FOLDER_GWL_TABHEIGHT), TabHeightFromFont(40));
-    SendMessageA(f, WM_SETFONT, 0, FALSE);
-    DeleteObject(big);
-}
-
 // Presses or releases Ctrl until the asynchronous key state, which the folder reads, shows it.
 void HoldControl(bool down) {
     for (int i = 0; i < 100 && ((GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0) != down; ++i) {
@@ -252,9 +247,8 @@ void HoldControl(bool down) {
 }
 
 // Any index is stored without a notification; only one in range is drawn selected (its outline reaches row 1).  Then
-// Ctrl+Tab or Right (Ctrl is read with GetAsyncKeyState) and Left from it, without wrap-around.  Tab moves the focus
-// on to the next control.
-TEST(FolderKeys, SelectionByKeys) {
+// Ctrl+Tab or Right (Ctrl is read with GetAsyncKeyState) and Left from it, without wrap-around.
+TEST(FolderKeys, SelectionAndFocus) {
     for (auto [index, afterRight, afterLeft] : {std::tuple{0, 1, 0}, {1, 2, 0}, {2, 2, 1}, {3, 3, 2}, {-1, 0, -1}}) {
         Folder g("One|Two|Three", 0, 200, 80);
         SendMessageA(g, FOLDER_SETSEL, static_cast<WPARAM>(index), 0);
@@ -272,16 +266,29 @@ TEST(FolderKeys, SelectionByKeys) {
         SendMessageA(g, WM_KEYDOWN, VK_LEFT, 0);
         EXPECT_EQ(g.selected() * 10 + g.changes(), afterLeft * 10 + (afterRight != index) + (afterLeft != index));
     }
-    Folder f("One|Two|Three");
+    // The focus rectangle only with the focus, within the selected tab; Tab moves the focus on to the next control;
+    // disabled, the folder looks the same.
+    Folder f("One|Two|Three", 0, 200, 80);
     HWND next = rzt::CreateChild(f.parent, "Button", WS_TABSTOP, 10, 140, 40, 20, 1);
+    const std::vector<std::string> without = f.picture();
     SetFocus(f);
+    Pump();
+    std::vector<std::string> with = f.picture();
+    const RECT tab0 = f.placement().tabs[0];
+    EXPECT_NE(with, without);
+    for (int y = tab0.top; y < tab0.bottom; ++y)  // tab 0 starts at the left edge
+        with[y].replace(0, tab0.right, without[y], 0, tab0.right);
+    EXPECT_EQ(with, without);
     SendMessageA(f, WM_KEYDOWN, VK_TAB, 0);
     EXPECT_EQ(GetFocus(), next);
+    EnableWindow(f, FALSE);
+    Pump();
+    EXPECT_EQ(f.picture(), without);
 }
 
 // Tab 0 selected, tab 1 not, on either edge: the selected tab's rim opens into the page, the other is set back and
 // keeps the page's edge under it.  Disabled arrows: the shadow brush on Windows 95, stock grey elsewhere.
-TEST(FolderPaint, TabsArrowsAndFocus) {
+TEST(FolderPaint, TabsAndArrows) {
     const char disabled = rzt::Win95Mode() ? 'D' : 'g';
     for (bool bottom : {false, true}) {
         SCOPED_TRACE(bottom ? "bottom tabs" : "top tabs");
@@ -307,21 +314,6 @@ TEST(FolderPaint, TabsArrowsAndFocus) {
         const std::string row = f.picture()[r.top + 7];
         EXPECT_EQ(std::string({row[r.left + 4], row[r.right - 6]}), std::string("k") + disabled) << "at the last tab";
     }
-    // The focus rectangle only with the focus, within the selected tab; disabled, the folder looks the same.
-    Folder f("One|Two|Three", 0, 200, 80);
-    const std::vector<std::string> without = f.picture();
-    SetFocus(f);
-    Pump();
-    std::vector<std::string> with = f.picture();
-    const RECT tab0 = f.placement().tabs[0];
-    EXPECT_NE(with, without);
-    for (int y = tab0.top; y < tab0.bottom; ++y)  // tab 0 starts at the left edge
-        with[y].replace(0, tab0.right, without[y], 0, tab0.right);
-    EXPECT_EQ(with, without);
-    SetFocus(f.parent);
-    EnableWindow(f, FALSE);
-    Pump();
-    EXPECT_EQ(f.picture(), without);
 }
 
 }  // namespace
