@@ -20,41 +20,37 @@ constexpr COLORREF kBlack = RGB(0, 0, 0), kRed = RGB(255, 0, 0), kWhite = RGB(25
 constexpr WORD kDays = CLNDRP_DAYS, kPrev = CLNDRP_PREV, kTitle = CLNDRP_TITLE, kNext = CLNDRP_NEXT;
 DWORD Date(int y, int m, int d) { return CLNDR_PACKDATE(y, m, d); }
 DWORD M(int d) { return Date(1996, 3, d); }  // March 1996: the 1st is a Friday, in cell 5
-short S(int v) { return static_cast<short>(v); }
 POINT Centre(RECT r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 std::string Str(RECT r) {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
            std::to_string(r.bottom);
 }
 
-// Every day of the years 1 to 9999 against a running day count from Monday, 1 January of the year 1, with week counts
-// and day tables; then the layout (210 x 160 with 5 week rows: 30 x 22 cells, margins 0 and 3; 214 x 160 with 6).
+// Every day of the years 1 to 9999 against a day count from Monday, 1 January 1, with week counts and day tables.
 TEST(Dates, WholeRangeAndLayout) {
     if (rzt::Win95Mode())
         GTEST_SKIP();  // nothing depends on the platform
     long long dayNumber = 0;
     int mismatches = 0;
+    WORD cells[kDayCells];
     for (int y = 1; y <= 9999; ++y)
         for (int m = 1; m <= 12; ++m) {
-            const int first = static_cast<int>((1 + dayNumber) % 7), length = GetMonthDays(S(y), S(m));
+            const int first = static_cast<int>((1 + dayNumber) % 7), length = GetMonthDays(y, m);
             for (int d = 1; d <= length; ++d)
-                mismatches += GetDayOfWeek(S(y), S(m), S(d)) != (first + d - 1) % 7;
-            mismatches += GetWeekCount(S(y), S(m)) != (first + length + 6) / 7;
-            WORD cells[kDayCells];
-            BuildDayTable(S(y), S(m), cells);
+                mismatches += GetDayOfWeek(y, m, d) != (first + d - 1) % 7;
+            mismatches += GetWeekCount(y, m) != (first + length + 6) / 7;
+            BuildDayTable(y, m, cells);
             for (int k = 0; k < kDayCells; ++k)
                 mismatches += cells[k] != (k >= first && k < first + length ? k - first + 1 : 0);
             dayNumber += length;
         }
     EXPECT_EQ(mismatches, 0);
     EXPECT_EQ(dayNumber, 3652059) << "days of the years 1 to 9999";  // a wrong length also shifts the weekdays
-    // Invalid input reads no table out of bounds; month steps make it valid.
-    WORD cells[kDayCells];
-    BuildDayTable(1996, 13, cells);
+    BuildDayTable(1996, 13, cells);  // invalid input reads no table out of bounds; month steps make it valid
     EXPECT_EQ(std::count(cells, cells + kDayCells, 0) + GetMonthDays(1996, 0), kDayCells) << "no month 0 or 13";
     EXPECT_EQ(MonthBefore(PackDate(1996, 0, 5)), PackDate(1995, 12, 1));
     EXPECT_EQ(MonthAfter(PackDate(1996, 13, 5)), PackDate(1997, 1, 1));
-    const Layout l = MakeLayout(210, 160, 5);
+    const Layout l = MakeLayout(210, 160, 5);  // 30 x 22 cells, margins 0 and 3; with 6 weeks in 214: 30 x 20
     EXPECT_EQ(Str(l.DayCell(0)) + " " + Str(l.DayCell(41)) + " " + Str(TitleTextBox(l, 60, 14)) + " " +
                   Str(MakeLayout(214, 160, 6).NextButton()) + " " + Str(MakeLayout(0, 0, 0).DayCell(41)),
               "0,47,30,69 180,157,210,179 75,3,135,17 182,0,212,20 0,0,0,0");  // the last: no division by zero
@@ -67,17 +63,12 @@ public:
                                parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), nullptr, nullptr);
         Pump();
     }
-    ~Cal() {
-        DestroyWindow(hwnd);
-        jumps();
-    }
     operator HWND() const { return hwnd; }
     WORD parts() const { return GetWindowWord(hwnd, CLNDR_GWW_FOCUSPARTS); }
     DWORD slot(int index) const { return static_cast<DWORD>(GetWindowLongA(hwnd, index)); }
     HFONT font() const { return reinterpret_cast<HFONT>(static_cast<LONG_PTR>(slot(CLNDR_GWL_LARGEFONT))); }
     DWORD date() const { return static_cast<DWORD>(SendMessageA(hwnd, CLNDR_GETDATE, 0, 0)); }
-    // The current date and the focus parts, then a C for each CLNDRN_DAYCHOSEN since the parent's record was cleared
-    // and a J for each jump request: "1996/3/15 0101", "1996/3/8 0101C".
+    // The date and focus parts, a C per CLNDRN_DAYCHOSEN and a J per jump request: "1996/3/15 0101", "1996/3/8 0101C".
     std::string state() {
         char s[40];
         wsprintfA(s, "%d/%d/%d %04X", CLNDR_YEAR(date()), CLNDR_MONTH(date()), CLNDR_DAY(date()), parts());
@@ -93,15 +84,10 @@ public:
     }
     void set(UINT msg, LPARAM lParam = 0) { SendMessageA(hwnd, msg, 0, lParam); }
     void key(WPARAM vk) { SendMessageA(hwnd, WM_KEYDOWN, vk, 0); }
-    void focus() {
-        SetFocus(hwnd);
-        Pump();
-    }
-    Layout layout() const { return MakeLayout(210, 160, GetWeekCount(S(CLNDR_YEAR(date())), S(CLNDR_MONTH(date())))); }
+    Layout layout() const { return MakeLayout(210, 160, GetWeekCount(CLNDR_YEAR(date()), CLNDR_MONTH(date()))); }
     RECT dayCell(int day) const { return layout().DayCell(cellOf(day)); }
     void mouse(UINT msg, POINT p) { SendMessageA(hwnd, msg, MK_LBUTTON, MAKELPARAM(p.x, p.y)); }
-    // Removes the posted jump requests; returns how many there were.
-    size_t jumps() {
+    size_t jumps() {  // removes the posted jump requests, counting them
         size_t n = 0;
         for (MSG m; PeekMessageA(&m, hwnd, CLNDR_JUMPDIALOG, CLNDR_JUMPDIALOG, PM_REMOVE);)
             ++n;
@@ -113,8 +99,7 @@ public:
 
 struct Picture {
     explicit Picture(HWND hwnd) : canvas(210, 160, RGB(1, 2, 3)) { rzt::Snapshot(hwnd, canvas); }
-    // The colours in a rectangle, as letters: k black, r red, w white, b blue.
-    std::string Colours(RECT r) const {
+    std::string Colours(RECT r) const {  // the colours in a rectangle: k black, r red, w white, b blue
         const std::string seen = rzt::Join(rzt::Grid(canvas, {{kBlack, 'k'}, {kRed, 'r'}, {kWhite, 'w'}, {kBlue, 'b'}},
                                                      r.left, r.top, r.right - r.left, r.bottom - r.top));
         std::string s;
@@ -169,8 +154,7 @@ TEST(CalendarMessages, CreationDatesMarksAndStyles) {
     }
     Cal cal("19960315", CLNDRS_SHOWMARKS), four("20150201", 0);
     EXPECT_EQ(SendMessageA(cal, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_WANTARROWS) << "Tab and Return for the dialog";
-    // The large font follows the height of a line: 160 / 8 with 6 week rows, 160 / 6 with 4.
-    LOGFONTA lf6 = {}, lf4 = {};
+    LOGFONTA lf6 = {}, lf4 = {};  // the large font follows the line height: 160 / 8 with 6 week rows, 160 / 6 with 4
     GetObjectA(cal.font(), sizeof(lf6), &lf6);
     GetObjectA(four.font(), sizeof(lf4), &lf4);
     EXPECT_EQ(lf6.lfHeight * 100 + lf4.lfHeight, 2026);
@@ -183,16 +167,14 @@ TEST(CalendarMessages, CreationDatesMarksAndStyles) {
     cal.set(CLNDR_MARKDAY, 5);
     cal.set(CLNDR_SETDATE, Date(2001, 7, 4));
     EXPECT_EQ(cal.slot(16), 0x10u) << "cleared by 0; survives a month change";
-    // Style messages set their bits; view-only and month-only exclude each other.
-    for (UINT msg : {CLNDR_SETMONTHONLY, CLNDR_SETJAPANESE, CLNDR_SETVIEWONLY})
+    for (UINT msg : {CLNDR_SETMONTHONLY, CLNDR_SETJAPANESE, CLNDR_SETVIEWONLY})  // view-only excludes month-only
         cal.set(msg);
     EXPECT_EQ(GetWindowLongA(cal, GWL_STYLE) & 0xFFFF, CLNDRS_SHOWMARKS | CLNDRS_JAPANESE | CLNDRS_VIEWONLY);
     EXPECT_EQ(cal.state(), "2001/7/4 0100") << "the focus parts kept, nothing notified";
     EXPECT_TRUE(cal.parent.Commands().empty());
 }
 
-// Clicks in order from 15 March 1996 (a single click moves, a double click acts), then keys from the cursor on `from`
-// and the focus moved from the grid to `part`; `after` shows (old part) x 256 + new part.  March 1996 starts in cell 5.
+// Clicks from 15 March 1996 (one moves, a double click acts), then keys from `from` with the focus moved to `part`.
 TEST(CalendarInput, KeysAndClicks) {
     const Layout l = MakeLayout(210, 160, 6);
     const RECT title = l.TitleArea();
@@ -200,7 +182,7 @@ TEST(CalendarInput, KeysAndClicks) {
                         {title.left + 1, title.top + 1}, Centre(l.DayCell(0)), Centre(l.DayCell(5 + 19))};
     enum : WPARAM { kClick = 0x1000, kDouble = 0x2000, kPrevButton = 0, kNextButton, kTitleCentre, kTitleCorner,
                     kEmptyCell, kDay20 };
-    const struct { DWORD from; WORD part; WPARAM key; const char *after; } cases[] = {
+    const struct { DWORD from; WORD part; WPARAM key; const char *after; } cases[] = {  // parts: old x 256 + new
         {0, 0, kClick + kPrevButton, "1996/3/15 0104"}, {0, 0, kDouble + kPrevButton, "1996/2/1 0404"},
         {0, 0, kDouble + kNextButton, "1996/3/1 0408"}, {0, 0, kClick + kTitleCorner, "1996/3/1 0802"},
         {0, 0, kDouble + kTitleCorner, "1996/3/1 0202J"}, {0, 0, kClick + kDay20, "1996/3/20 0201"},
@@ -239,19 +221,16 @@ TEST(CalendarInput, KeysAndClicks) {
     }
     // View-only and month-only: the title first; the header works from the keyboard, the grid and the mouse do not.
     Cal both("19960315", CLNDRS_VIEWONLY | CLNDRS_MONTHONLY);
-    both.focus();
-    both.key(VK_SPACE);
-    EXPECT_EQ(both.state(), "1996/3/15 0202J");
-    for (WPARAM vk : {VK_LEFT, VK_SPACE, VK_DOWN, VK_RIGHT, VK_UP, VK_SPACE})
+    SetFocus(both);
+    for (WPARAM vk : {VK_SPACE, VK_LEFT, VK_SPACE, VK_DOWN, VK_RIGHT, VK_UP, VK_SPACE})
         both.key(vk);
     for (POINT p : {Centre(both.dayCell(10)), Centre(title)})
         for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
             both.mouse(msg, p);
-    EXPECT_EQ(both.state(), "1996/2/1 0401");
+    EXPECT_EQ(both.state(), "1996/2/1 0401J");
 }
 
-// Sundays red, marks on blue (day numbers of every month), the highlight white on blue in its own month, today white
-// on the face; the focus rectangle round today's whole cell or the title's text box, only with the focus.
+// Day colours and the focus rectangle round today's whole cell or the title's text box, only with the focus.
 TEST(CalendarPaint, ColoursAndFocusRectangles) {
     Cal cal("19960315", CLNDRS_SHOWMARKS);
     cal.set(CLNDR_SETHIGHLIGHT, Date(1996, 3, 20));
@@ -263,37 +242,31 @@ TEST(CalendarPaint, ColoursAndFocusRectangles) {
                               {cal.dayCell(17), "r"}, {cal.dayCell(13), "k"}, {l.Weekday(0), "r"},
                               {l.Weekday(6), "k"}, {l.DayCell(0), ""}, {l.PrevButton(), "k"}, {l.NextButton(), "k"}})
         EXPECT_EQ(p.Colours(r), colours) << Str(r);
-    // The title's rectangle is its text box, measured in the large font.
     cal.mouse(WM_LBUTTONDOWN, Centre(l.TitleArea()));
-    for (const char *text : {"3 Mar.1996", "1996\x94\x4E 3\x8C\x8E"}) {
-        cal.set(text[0] == '3' ? CLNDR_SETENGLISH : CLNDR_SETJAPANESE);
-        HDC dc = GetDC(cal);
-        HGDIOBJ old = SelectObject(dc, cal.font());
-        SIZE size;
-        GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-        SelectObject(dc, old);
-        ReleaseDC(cal, dc);
-        EXPECT_EQ(FocusBox(cal), Str(TitleTextBox(l, size.cx, size.cy))) << text;
-    }
+    HDC dc = GetDC(cal);
+    HGDIOBJ old = SelectObject(dc, cal.font());  // the title's text box is measured in the large font
+    SIZE size;
+    GetTextExtentPoint32A(dc, "3 Mar.1996", 10, &size);
+    SelectObject(dc, old);
+    ReleaseDC(cal, dc);
+    EXPECT_EQ(FocusBox(cal), Str(TitleTextBox(l, size.cx, size.cy)));
     SetFocus(cal.parent);
     Pump();
     EXPECT_EQ(FocusBox(cal), "0,0,0,0");
     cal.set(CLNDR_HIDEMARKS);
-    const Picture hidden(cal);
-    EXPECT_EQ(hidden.Colours(cal.dayCell(10)) + hidden.Colours(cal.dayCell(20)), "rwb") << "only the highlight";
+    EXPECT_EQ(Picture(cal).Colours(cal.dayCell(10)) + Picture(cal).Colours(cal.dayCell(20)), "rwb");  // highlight only
     cal.set(CLNDR_SHOWMARKS);
     cal.set(CLNDR_MARKDAY, 0);
     cal.set(CLNDR_MARKDAY, 12);
     cal.set(CLNDR_SETDATE, Date(1996, 4, 1));
-    const Picture april(cal);
-    EXPECT_EQ(april.Colours(cal.dayCell(12)) + april.Colours(cal.dayCell(20)), "kbk");  // Friday the 12th
+    EXPECT_EQ(Picture(cal).Colours(cal.dayCell(12)) + Picture(cal).Colours(cal.dayCell(20)), "kbk");  // a Friday, 12
     cal.set(CLNDR_SETVIEWONLY);
-    const Picture viewOnly(cal);
-    EXPECT_EQ(viewOnly.Colours(l.PrevButton()) + viewOnly.Colours(l.NextButton()), "") << "no buttons";
+    EXPECT_EQ(Picture(cal).Colours(l.PrevButton()) + Picture(cal).Colours(l.NextButton()), "") << "no buttons";
     Cal now("", 0);  // today's month
     const RECT today = now.dayCell(CLNDR_DAY(now.slot(4)));
     EXPECT_EQ(Picture(now).Colours(today), "w");
-    now.focus();
+    SetFocus(now);
+    Pump();
     EXPECT_EQ(FocusBox(now), Str(today));
 }
 

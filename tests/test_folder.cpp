@@ -1,5 +1,4 @@
-// The tabbed folder: title splitting and geometry as plain functions, then the window: selection by mouse and keys,
-// scrolling, messages and pixels. The test process runs in code page 932, where 0x83 is a lead byte.
+// The tabbed folder: titles and geometry as plain functions, then the window.  In code page 932 0x83 is a lead byte.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,8 +28,7 @@ POINT Centre(RECT r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; 
     return out;
 }
 
-// Titles within 255 bytes, split at "|" unless it is a second byte.  Tabs are their title plus 2 x 5 pixels; h = 15,
-// so the page starts at y = 18 under top tabs, and the arrow box stands on the page's edge.
+// Titles within 255 bytes, split at "|" unless it is a second byte; tabs placed, hit and scrolled.
 TEST(FolderPlain, SplittingAndGeometry) {
     if (rzt::Win95Mode())
         GTEST_SKIP();  // nothing depends on the platform
@@ -47,22 +45,18 @@ TEST(FolderPlain, SplittingAndGeometry) {
         EXPECT_EQ(Split(text.c_str()), titles) << text.substr(0, 20);
     EXPECT_EQ(Split(nullptr), Strings{});
     // 255 bytes without a terminator right before a page that cannot be read.
-    SYSTEM_INFO si;
-    GetSystemInfo(&si);
-    char *pages = static_cast<char *>(VirtualAlloc(nullptr, 2 * si.dwPageSize, MEM_COMMIT, PAGE_READWRITE));
+    char *pages = static_cast<char *>(VirtualAlloc(nullptr, 8192, MEM_COMMIT, PAGE_READWRITE));
     DWORD old;
-    ASSERT_TRUE(pages && VirtualProtect(pages + si.dwPageSize, si.dwPageSize, PAGE_NOACCESS, &old));
-    char *text = pages + si.dwPageSize - 255;
-    memset(text, 'b', 255);
-    text[100] = '|';
-    EXPECT_EQ(Split(text).size(), 2u);
+    ASSERT_TRUE(pages && VirtualProtect(pages + 4096, 4096, PAGE_NOACCESS, &old));
+    memset(pages + 4096 - 255, 'b', 255);
+    pages[4096 - 155] = '|';
+    EXPECT_EQ(Split(pages + 4096 - 255).size(), 2u);
     VirtualFree(pages, 0, MEM_RELEASE);
     EXPECT_EQ(TabHeightFromFont(12) * 100 + TabHeightFromBaseUnits(MAKELONG(8, 16)), 1520);
-    const Frame top = {200, 100, 15, false}, bottom = {200, 100, 15, true};
+    const Frame top = {200, 100, 15, false}, bottom = {200, 100, 15, true};  // h = 15: the page starts at y = 18
     EXPECT_EQ(Str(top.Body()) + " " + Str(top.ArrowBox()) + " " + Str(bottom.ArrowBox()),
               "0,18,200,100 165,1,198,18 165,80,198,97");
-    // Width, first shown, titles: tabs placed, last shown, overflow.
-    const int three[] = {30, 40, 50};
+    const int three[] = {30, 40, 50};  // tabs are their title plus 2 x 5; width, first shown: placed, last, overflow
     for (auto [width, first, placed] :
          {std::tuple{150, 0, "3 2 0"}, {149, 0, "2 1 1"}, {200, 1, "2 2 1"}, {20, 0, "0 -1 1"}}) {
         const Placement p = PlaceTabs(Frame{width, 100, 15, false}, three, 3, first, 5, Use::Paint);
@@ -92,7 +86,7 @@ LRESULT CALLBACK RecordClicks(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 class Folder {
 public:
     explicit Folder(const char *text, DWORD style = 0, int w = 240, int h = 120, bool font = true)
-        : parent(40, 40, 300, 200), w_(w), h_(h) {
+        : parent(40, 40, 300, 200), w_(w), h_(h), bottom_((style & FOLDERS_BOTTOM) != 0) {
         g_parentClicks.clear();
         g_parentProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordClicks)));
@@ -121,9 +115,7 @@ public:
             EXPECT_EQ(s, (rzt::Sent{WM_COMMAND, MAKEWPARAM(kId, FOLDERN_SELCHANGE), LPARAM(hwnd_), 0}));
         return static_cast<int>(sent.size());
     }
-    Frame frame() const {
-        return {w_, h_, slot(FOLDER_GWL_TABHEIGHT), (GetWindowLongA(hwnd_, GWL_STYLE) & FOLDERS_BOTTOM) != 0};
-    }
+    Frame frame() const { return {w_, h_, slot(FOLDER_GWL_TABHEIGHT), bottom_}; }
     // The tabs' hit-test rectangles, measured as the folder measures them.
     Placement placement() const {
         Titles titles;
@@ -160,11 +152,11 @@ public:
     }
     rzt::RecordingParent parent;
     int w_, h_;
+    bool bottom_;
     HWND hwnd_;
 };
 
-// Whatever button type the template gives, the folder is a group box that lets presses through; a direct press (as
-// when nothing lets it through) selects a tab or goes on to the parent, unless the strip overflows.  Then messages.
+// A group box whatever the template says; direct presses (when nothing lets them through) and the messages.
 TEST(FolderMessages, GroupBoxDirectClicksTextAndFont) {
     Folder g("|One||Two|Three|", BS_OWNERDRAW | FOLDERS_BOTTOM);
     EXPECT_EQ(GetWindowLongA(g, GWL_STYLE) & (BS_TYPEMASK | FOLDERS_BOTTOM), BS_GROUPBOX | FOLDERS_BOTTOM);
@@ -172,18 +164,16 @@ TEST(FolderMessages, GroupBoxDirectClicksTextAndFont) {
     EXPECT_EQ(SendMessageA(g, WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS | DLGC_WANTTAB);
     EXPECT_EQ(g.slot(FOLDER_GWL_COUNT) * 100 + g.selected() * 10 + g.slot(FOLDER_GWL_LASTSHOWN), 302)
         << "3 titles, the 1st selected";
-    // Tab 2, the selected tab, the page, the strip right of the tabs, the page of an overflowing strip.
+    // Tab 2, the selected tab, the page, the strip right of the tabs, the page of an overflowing strip (not passed on).
     for (int where : {2, 0, -1, -2, -3}) {
         Folder f(where == -3 ? kMany : "One|Two|Three");
         const POINT pt = where >= 0 ? f.tabPoint(where) : where == -2 ? POINT{230, 5} : POINT{120, 60};
         f.click(pt);
         EXPECT_EQ(f.selected() * 10 + f.changes(), where == 2 ? 21 : 0) << where;
-        EXPECT_EQ(g_parentClicks, (where == -1 || where == -2) ? std::vector<LPARAM>{MAKELPARAM(pt.x + kX, pt.y + kY)}
-                                                               : std::vector<LPARAM>{})
-            << where;
+        const std::vector<LPARAM> passedOn = {MAKELPARAM(pt.x + kX, pt.y + kY)};
+        EXPECT_EQ(g_parentClicks, where == -1 || where == -2 ? passedOn : std::vector<LPARAM>{}) << where;
     }
-    // Without a font, then WM_SETTEXT: the selection reset, the scroll kept; a font given with redraw repaints the
-    // strip at once, as tall as the font's "X" asks.
+    // No font, then WM_SETTEXT: the selection reset, the scroll kept; a font with redraw repaints the strip at once.
     Folder f(kMany, 0, 200, 80, false);
     EXPECT_EQ(f.slot(FOLDER_GWL_TABHEIGHT), TabHeightFromBaseUnits(GetDialogBaseUnits())) << "no font";
     f.click(f.arrowPoint(Arrow::Right));
@@ -200,26 +190,24 @@ TEST(FolderMessages, GroupBoxDirectClicksTextAndFont) {
     DeleteObject(big);
 }
 
-// Real input through the window system: the press goes through the group box to the parent, and the folder sees it in
-// the hit test.  Each case presses on its first point, moves over the others and lets go; `after` is the selected
-// tab, the first tab shown and the changes notified.
+// Real presses go through the group box; the folder sees them in the hit test.  Each case presses on its first point,
+// moves over the others and lets go; `after` is the selected tab x 100 + the first tab shown x 10 + the changes.
 TEST(FolderMouse, InjectedPressesSelectOncePerPress) {
     constexpr int kArrow = -2, kBackground = -1;
     const DWORD L = MOUSEEVENTF_LEFTDOWN, R = MOUSEEVENTF_RIGHTDOWN;
-    const struct { DWORD down; std::vector<int> press; const char *after; } cases[] = {
-        {L, {2}, "2 0 1"},                   // a tab
-        {L, {1, 2, 0}, "1 0 1"},             // held over other tabs
-        {L, {kBackground, 2}, "2 0 1"},      // started on the parent's background
-        {L, {kArrow, kArrow}, "0 1 0"},      // held on the right arrow scrolls once
-        {R, {2}, "2 0 1"},                   // buttons swapped: the right button selects
+    const struct { DWORD down; std::vector<int> press; int after; } cases[] = {
+        {L, {2}, 201},                   // a tab
+        {L, {1, 2, 0}, 101},             // held over other tabs
+        {L, {kBackground, 2}, 201},      // started on the parent's background
+        {L, {kArrow, kArrow}, 10},       // held on the right arrow scrolls once
+        {R, {2}, 201},                   // buttons swapped: the right button selects
     };
     for (const auto &c : cases) {
         Folder f(kMany, 0, 250, 120);  // overflows, tabs 0 to 2 shown
         SetForegroundWindow(f.parent);
         SwapMouseButton(c.down == R);
         const POINT points[] = {f.arrowPoint(Arrow::Right), {-5, 60}, f.tabPoint(0), f.tabPoint(1), f.tabPoint(2)};
-        // Onto the point and one pixel on, so a hit test there sees the button.
-        auto moveTo = [&](int at) {
+        auto moveTo = [&](int at) {  // onto the point and one pixel on, so a hit test there sees the button
             POINT p = points[at + 2];
             ClientToScreen(f, &p);
             rzt::Mouse(MOUSEEVENTF_MOVE, p, 80);
@@ -231,9 +219,7 @@ TEST(FolderMouse, InjectedPressesSelectOncePerPress) {
             moveTo(at);
         rzt::Mouse(c.down << 1, {}, 80);  // the matching button up
         SwapMouseButton(FALSE);
-        char got[32];
-        wsprintfA(got, "%d %d %d", f.selected(), f.slot(FOLDER_GWL_FIRSTSHOWN), f.changes());
-        EXPECT_STREQ(got, c.after);
+        EXPECT_EQ(f.selected() * 100 + f.slot(FOLDER_GWL_FIRSTSHOWN) * 10 + f.changes(), c.after) << c.press[0];
     }
 }
 
@@ -246,17 +232,14 @@ void HoldControl(bool down) {
     }
 }
 
-// Any index is stored without a notification; only one in range is drawn selected (its outline reaches row 1).  Then
-// Ctrl+Tab or Right (Ctrl is read with GetAsyncKeyState) and Left from it, without wrap-around.
+// Any index is stored silently, drawn only in range; Ctrl+Tab or Right and Left step from it without wrap-around.
 TEST(FolderKeys, SelectionAndFocus) {
     for (auto [index, afterRight, afterLeft] : {std::tuple{0, 1, 0}, {1, 2, 0}, {2, 2, 1}, {3, 3, 2}, {-1, 0, -1}}) {
         Folder g("One|Two|Three", 0, 200, 80);
         SendMessageA(g, FOLDER_SETSEL, static_cast<WPARAM>(index), 0);
-        const Placement p = g.placement();
-        std::string tops;
+        const std::string row1 = g.picture()[1];  // only the selected tab's outline reaches row 1
         for (int tab = 0; tab < 3; ++tab)
-            tops += g.picture()[1][(p.tabs[tab].left + p.tabs[tab].right) / 2];
-        EXPECT_EQ(tops, std::string(index == 0 ? "k" : ".") + (index == 1 ? "k" : ".") + (index == 2 ? "k" : "."));
+            EXPECT_EQ(row1[Centre(g.placement().tabs[tab]).x], tab == index ? 'k' : '.') << index << " " << tab;
         SetForegroundWindow(g.parent);
         HoldControl(true);
         SendMessageA(g, WM_KEYDOWN, index == 0 || index == 1 ? VK_TAB : VK_RIGHT, 0);
@@ -266,8 +249,7 @@ TEST(FolderKeys, SelectionAndFocus) {
         SendMessageA(g, WM_KEYDOWN, VK_LEFT, 0);
         EXPECT_EQ(g.selected() * 10 + g.changes(), afterLeft * 10 + (afterRight != index) + (afterLeft != index));
     }
-    // The focus rectangle only with the focus, within the selected tab; Tab moves the focus on to the next control;
-    // disabled, the folder looks the same.
+    // The focus rectangle only with the focus, in the selected tab; Tab moves the focus on; disabled looks the same.
     Folder f("One|Two|Three", 0, 200, 80);
     HWND next = rzt::CreateChild(f.parent, "Button", WS_TABSTOP, 10, 140, 40, 20, 1);
     const std::vector<std::string> without = f.picture();
@@ -286,8 +268,7 @@ TEST(FolderKeys, SelectionAndFocus) {
     EXPECT_EQ(f.picture(), without);
 }
 
-// Tab 0 selected, tab 1 not, on either edge: the selected tab's rim opens into the page, the other is set back and
-// keeps the page's edge under it.  Disabled arrows: the shadow brush on Windows 95, stock grey elsewhere.
+// The selected tab opens into the page, the others stand back on its edge; disabled arrows in shadow or stock grey.
 TEST(FolderPaint, TabsAndArrows) {
     const char disabled = rzt::Win95Mode() ? 'D' : 'g';
     for (bool bottom : {false, true}) {
@@ -301,8 +282,7 @@ TEST(FolderPaint, TabsAndArrows) {
         InflateRect(&r, -1, -1);
         const int mid = r.left + (r.right - r.left) / 2;
         const std::vector<std::string> pic = f.picture();
-        // The first tab's outline at x = 0 and its rim; the page's edge and ring, open under the selected tab and
-        // closed under the other; the far outlines; the arrows, the divider and the left button's rim.
+        // Tab 0's outline at x = 0 and rim; the page's edge and ring under tabs 0 and 1; far outlines; the arrows.
         const std::string got = {pic[(T + B) / 2][0], pic[(T + B) / 2][1], ' ', pic[edge][4], pic[inside][4],
                                  pic[edge][mid1], pic[inside][mid1], ' ', pic[bottom ? B - 1 : T][p.tabs[0].right / 2],
                                  pic[bottom ? B - 2 : T + 2][mid1], pic[bottom ? B - 1 : T][mid1], ' ',
