@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "calendar/calendar.h"
 #include "calendar/dates.h"
@@ -66,6 +67,7 @@ public:
     operator HWND() const { return hwnd; }
     WORD parts() const { return GetWindowWord(hwnd, CLNDR_GWW_FOCUSPARTS); }
     DWORD slot(int index) const { return static_cast<DWORD>(GetWindowLongA(hwnd, index)); }
+    DWORD marks() const { return slot(CLNDR_GWL_MARKS); }
     HFONT font() const { return reinterpret_cast<HFONT>(static_cast<LONG_PTR>(slot(CLNDR_GWL_LARGEFONT))); }
     DWORD date() const { return static_cast<DWORD>(SendMessageA(hwnd, CLNDR_GETDATE, 0, 0)); }
     // The date and focus parts, a C per CLNDRN_DAYCHOSEN and a J per jump request: "1996/3/15 0101", "1996/3/8 0101C".
@@ -149,7 +151,7 @@ TEST(CalendarMessages, CreationDatesMarksAndStyles) {
           {"00000000", CLNDRS_VIEWONLY | CLNDRS_MONTHONLY, today, kTitle << 8},
           {"1996031599", 0L, Date(1996, 3, 15), kDays << 8}, {"199603", 0L, Date(1996, 3, 0), kDays << 8}}) {
         Cal cal(text, style);
-        EXPECT_EQ(std::make_tuple(cal.slot(8), cal.parts(), cal.slot(12) | cal.slot(16)),
+        EXPECT_EQ(std::make_tuple(cal.slot(CLNDR_GWL_DATE), cal.parts(), cal.slot(CLNDR_GWL_HIGHLIGHT) | cal.marks()),
                   std::make_tuple(date, static_cast<WORD>(parts), 0u)) << '"' << text << "\": no highlight, no marks";
     }
     Cal cal("19960315", CLNDRS_SHOWMARKS), four("20150201", 0);
@@ -162,11 +164,11 @@ TEST(CalendarMessages, CreationDatesMarksAndStyles) {
     EXPECT_EQ(cal.state() + " " + std::to_string(cal.cellOf(1) * 100 + cal.cellOf(29)), "2000/2/10 0100 230");
     for (LPARAM day : {10, 1, 31, 32, -1, 100})
         EXPECT_EQ(SendMessageA(cal, CLNDR_MARKDAY, 0, day), 0);
-    EXPECT_EQ(cal.slot(16), 0x40000201u) << "bits for 1 to 31 only";
+    EXPECT_EQ(cal.marks(), 0x40000201u) << "bits for 1 to 31 only";
     cal.set(CLNDR_MARKDAY, 0);
     cal.set(CLNDR_MARKDAY, 5);
     cal.set(CLNDR_SETDATE, Date(2001, 7, 4));
-    EXPECT_EQ(cal.slot(16), 0x10u) << "cleared by 0; survives a month change";
+    EXPECT_EQ(cal.marks(), 0x10u) << "cleared by 0; survives a month change";
     for (UINT msg : {CLNDR_SETMONTHONLY, CLNDR_SETJAPANESE, CLNDR_SETVIEWONLY})  // view-only excludes month-only
         cal.set(msg);
     EXPECT_EQ(GetWindowLongA(cal, GWL_STYLE) & 0xFFFF, CLNDRS_SHOWMARKS | CLNDRS_JAPANESE | CLNDRS_VIEWONLY);
@@ -178,7 +180,7 @@ TEST(CalendarMessages, CreationDatesMarksAndStyles) {
 TEST(CalendarInput, KeysAndClicks) {
     const Layout l = MakeLayout(210, 160, 6);
     const RECT title = l.TitleArea();
-    const POINT at[] = {Centre(l.PrevButton()), Centre(l.NextButton()),  Centre(title),
+    const POINT at[] = {Centre(l.PrevButton()), Centre(l.NextButton()), Centre(title),
                         {title.left + 1, title.top + 1}, Centre(l.DayCell(0)), Centre(l.DayCell(5 + 19))};
     enum : WPARAM { kClick = 0x1000, kDouble = 0x2000, kPrevButton = 0, kNextButton, kTitleCentre, kTitleCorner,
                     kEmptyCell, kDay20 };
@@ -263,7 +265,7 @@ TEST(CalendarPaint, ColoursAndFocusRectangles) {
     cal.set(CLNDR_SETVIEWONLY);
     EXPECT_EQ(Picture(cal).Colours(l.PrevButton()) + Picture(cal).Colours(l.NextButton()), "") << "no buttons";
     Cal now("", 0);  // today's month
-    const RECT today = now.dayCell(CLNDR_DAY(now.slot(4)));
+    const RECT today = now.dayCell(CLNDR_DAY(now.slot(CLNDR_GWL_TODAY)));
     EXPECT_EQ(Picture(now).Colours(today), "w");
     SetFocus(now);
     Pump();

@@ -18,8 +18,8 @@ std::string Str(RECT r) {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
            std::to_string(r.bottom);
 }
-
-POINT Centre(RECT r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }Strings Split(const char *text) {
+POINT Centre(RECT r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+Strings Split(const char *text) {
     Titles t;
     SplitTitles(text, t);
     Strings out;
@@ -196,11 +196,11 @@ TEST(FolderMouse, InjectedPressesSelectOncePerPress) {
     constexpr int kArrow = -2, kBackground = -1;
     const DWORD L = MOUSEEVENTF_LEFTDOWN, R = MOUSEEVENTF_RIGHTDOWN;
     const struct { DWORD down; std::vector<int> press; int after; } cases[] = {
-        {L, {2}, 201},                   // a tab
-        {L, {1, 2, 0}, 101},             // held over other tabs
-        {L, {kBackground, 2}, 201},      // started on the parent's background
-        {L, {kArrow, kArrow}, 10},       // held on the right arrow scrolls once
-        {R, {2}, 201},                   // buttons swapped: the right button selects
+        {L, {2}, 201},               // a tab
+        {L, {1, 2, 0}, 101},         // held over other tabs
+        {L, {kBackground, 2}, 201},  // started on the parent's background
+        {L, {kArrow, kArrow}, 10},   // held on the right arrow scrolls once
+        {R, {2}, 201},               // buttons swapped: the right button selects
     };
     for (const auto &c : cases) {
         Folder f(kMany, 0, 250, 120);  // overflows, tabs 0 to 2 shown
