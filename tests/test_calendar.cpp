@@ -1,11 +1,10 @@
-// The calendar: date arithmetic, layout and titles as plain functions, then the control's creation, messages,
-// keyboard, mouse and painting.
+// The calendar: date arithmetic and layout as plain functions, then the control's messages, keys, mouse and painting.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "calendar/calendar.h"
 #include "calendar/dates.h"
@@ -13,139 +12,96 @@
 #include "tests/support.h"
 
 namespace {
-
 using namespace rz;
 using namespace calendar;
 using rzt::Pump;
-
+using rzt::Redraw;
 constexpr int kId = 77;
 constexpr COLORREF kBlack = RGB(0, 0, 0), kRed = RGB(255, 0, 0), kWhite = RGB(255, 255, 255), kBlue = RGB(0, 0, 255);
 constexpr WORD kDays = CLNDRP_DAYS, kPrev = CLNDRP_PREV, kTitle = CLNDRP_TITLE, kNext = CLNDRP_NEXT;
-
 DWORD Date(int y, int m, int d) { return CLNDR_PACKDATE(y, m, d); }
+DWORD M(int d) { return Date(1996, 3, d); }  // March 1996: the 1st is a Friday, in cell 5
 POINT Centre(RECT r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 std::string Str(RECT r) {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
            std::to_string(r.bottom);
 }
-void RepaintNow(HWND hwnd) { RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
 
-short S(int v) { return static_cast<short>(v); }
-
-// Every day of the years 1 to 9999 against a running day count from Monday, 1 January of the year 1; week counts and
-// day tables from that count.  The month steps at the ends of the range are in the keyboard table below.
-TEST(Dates, WholeRangeAgainstARunningCount) {
+// Every day of the years 1 to 9999 against a day count from Monday, 1 January 1, with week counts and day tables.
+TEST(Dates, WholeRangeAndLayout) {
     if (rzt::Win95Mode())
         GTEST_SKIP();  // nothing depends on the platform
-    for (auto [year, leap] : {std::pair{1996, 1}, {2000, 1}, {1900, 0}, {1997, 0}, {4, 1}, {100, 0}, {400, 1}})
-        EXPECT_EQ(IsLeapYear(S(year)), leap) << year;
-    static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     long long dayNumber = 0;
     int mismatches = 0;
+    WORD cells[kDayCells];
     for (int y = 1; y <= 9999; ++y)
         for (int m = 1; m <= 12; ++m) {
-            const int first = static_cast<int>((1 + dayNumber) % 7), length = GetMonthDays(S(y), S(m));
-            mismatches += length != lengths[m - 1] + (m == 2 && IsLeapYear(S(y)));
+            const int first = static_cast<int>((1 + dayNumber) % 7), length = GetMonthDays(y, m);
             for (int d = 1; d <= length; ++d)
-                mismatches += GetDayOfWeek(S(y), S(m), S(d)) != (first + d - 1) % 7;
-            mismatches += GetWeekCount(S(y), S(m)) != (first + length + 6) / 7;
-            WORD expected[kDayCells] = {}, cells[kDayCells];
-            for (int d = 1; d <= length; ++d)
-                expected[first + d - 1] = static_cast<WORD>(d);
-            BuildDayTable(S(y), S(m), cells);
-            mismatches += memcmp(cells, expected, sizeof(cells)) != 0;
+                mismatches += GetDayOfWeek(y, m, d) != (first + d - 1) % 7;
+            mismatches += GetWeekCount(y, m) != (first + length + 6) / 7;
+            BuildDayTable(y, m, cells);
+            for (int k = 0; k < kDayCells; ++k)
+                mismatches += cells[k] != (k >= first && k < first + length ? k - first + 1 : 0);
             dayNumber += length;
         }
     EXPECT_EQ(mismatches, 0);
-    EXPECT_EQ(dayNumber, 3652059) << "days of the years 1 to 9999";
-    // Invalid input reads no table out of bounds; month steps make it valid.
-    WORD cells[kDayCells];
-    BuildDayTable(1996, 13, cells);
+    EXPECT_EQ(dayNumber, 3652059) << "days of the years 1 to 9999";  // a wrong length also shifts the weekdays
+    BuildDayTable(1996, 13, cells);  // invalid input reads no table out of bounds; month steps make it valid
     EXPECT_EQ(std::count(cells, cells + kDayCells, 0) + GetMonthDays(1996, 0), kDayCells) << "no month 0 or 13";
     EXPECT_EQ(MonthBefore(PackDate(1996, 0, 5)), PackDate(1995, 12, 1));
     EXPECT_EQ(MonthAfter(PackDate(1996, 13, 5)), PackDate(1997, 1, 1));
-}
-
-// 210 x 160 with 5 week rows: 30 x 22 cells, margins 0 and 3; 214 x 160 with 6: 30 x 20 cells, side margins of 2.
-TEST(Dates, Layout) {
-    if (rzt::Win95Mode())
-        GTEST_SKIP();  // nothing depends on the platform
-    const Layout l = MakeLayout(210, 160, 5), odd = MakeLayout(214, 160, 6);
-    EXPECT_EQ(Str(l.DayCell(0)) + " " + Str(l.DayCell(41)) + " " + Str(TitleTextBox(l, 60, 14)),
-              "0,47,30,69 180,157,210,179 75,3,135,17");
-    EXPECT_EQ(Str(odd.NextButton()), "182,0,212,20");
-    EXPECT_EQ(Str(MakeLayout(0, 0, 0).DayCell(41)), "0,0,0,0") << "nothing divides by zero";
+    const Layout l = MakeLayout(210, 160, 5);  // 30 x 22 cells, margins 0 and 3; with 6 weeks in 214: 30 x 20
+    EXPECT_EQ(Str(l.DayCell(0)) + " " + Str(l.DayCell(41)) + " " + Str(TitleTextBox(l, 60, 14)) + " " +
+                  Str(MakeLayout(214, 160, 6).NextButton()) + " " + Str(MakeLayout(0, 0, 0).DayCell(41)),
+              "0,47,30,69 180,157,210,179 75,3,135,17 182,0,212,20 0,0,0,0");  // the last: no division by zero
 }
 
 class Cal {
 public:
-    Cal(const char *text, DWORD style) : parent_(40, 40, 320, 260) {
-        hwnd_ = CreateWindowExA(0, REZORE32_CALENDARCLASS, text, WS_CHILD | WS_VISIBLE | style, 10, 10, 210, 160,
-                                parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), nullptr, nullptr);
+    Cal(const char *text, DWORD style) : parent(40, 40, 320, 260) {
+        hwnd = CreateWindowExA(0, REZORE32_CALENDARCLASS, text, WS_CHILD | WS_VISIBLE | style, 10, 10, 210, 160,
+                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), nullptr, nullptr);
         Pump();
     }
-    ~Cal() {
-        DestroyWindow(hwnd_);
-        jumps();
-    }
-    operator HWND() const { return hwnd_; }
-    rzt::RecordingParent &parent() { return parent_; }
-
-    WORD parts() const { return GetWindowWord(hwnd_, 2); }
-    DWORD slot(int index) const { return static_cast<DWORD>(GetWindowLongA(hwnd_, index)); }
-    HFONT font(int index) const { return reinterpret_cast<HFONT>(static_cast<LONG_PTR>(GetWindowLongA(hwnd_, index))); }
-    DWORD date() const { return static_cast<DWORD>(SendMessageA(hwnd_, CLNDR_GETDATE, 0, 0)); }
-    // The current date and the focus parts, as "1996/3/15 0101".
-    std::string state() const {
+    operator HWND() const { return hwnd; }
+    WORD parts() const { return GetWindowWord(hwnd, CLNDR_GWW_FOCUSPARTS); }
+    DWORD slot(int index) const { return static_cast<DWORD>(GetWindowLongA(hwnd, index)); }
+    DWORD marks() const { return slot(CLNDR_GWL_MARKS); }
+    HFONT font() const { return reinterpret_cast<HFONT>(static_cast<LONG_PTR>(slot(CLNDR_GWL_LARGEFONT))); }
+    DWORD date() const { return static_cast<DWORD>(SendMessageA(hwnd, CLNDR_GETDATE, 0, 0)); }
+    // The date and focus parts, a C per CLNDRN_DAYCHOSEN and a J per jump request: "1996/3/15 0101", "1996/3/8 0101C".
+    std::string state() {
         char s[40];
         wsprintfA(s, "%d/%d/%d %04X", CLNDR_YEAR(date()), CLNDR_MONTH(date()), CLNDR_DAY(date()), parts());
-        return s;
+        const std::vector<rzt::Sent> sent = parent.Commands();
+        const rzt::Sent choice = {WM_COMMAND, MAKEWPARAM(kId, CLNDRN_DAYCHOSEN), reinterpret_cast<LPARAM>(hwnd), 0};
+        return s + std::string(std::count(sent.begin(), sent.end(), choice), 'C') + std::string(jumps(), 'J');
     }
     int cellOf(int day) const {
-        for (int k = 0; k < 42; ++k)
-            if (GetWindowWord(hwnd_, 28 + 2 * k) == day)
+        for (int k = 0; k < CLNDR_DAYCELLS; ++k)
+            if (Calendar_DayCell(hwnd, k) == day)
                 return k;
         return -1;
     }
-    void set(UINT msg, LPARAM lParam = 0) { SendMessageA(hwnd_, msg, 0, lParam); }
-    void key(WPARAM vk) { SendMessageA(hwnd_, WM_KEYDOWN, vk, 0); }
-    void focus() {
-        SetFocus(hwnd_);
-        Pump();
-    }
-    Layout layout() const {
-        const short y = static_cast<short>(CLNDR_YEAR(date())), m = static_cast<short>(CLNDR_MONTH(date()));
-        return MakeLayout(210, 160, GetWeekCount(y, m));
-    }
+    void set(UINT msg, LPARAM lParam = 0) { SendMessageA(hwnd, msg, 0, lParam); }
+    void key(WPARAM vk) { SendMessageA(hwnd, WM_KEYDOWN, vk, 0); }
+    Layout layout() const { return MakeLayout(210, 160, GetWeekCount(CLNDR_YEAR(date()), CLNDR_MONTH(date()))); }
     RECT dayCell(int day) const { return layout().DayCell(cellOf(day)); }
-    void mouse(UINT msg, POINT p) { SendMessageA(hwnd_, msg, MK_LBUTTON, MAKELPARAM(p.x, p.y)); }
-    void doubleClick(POINT p) {
-        for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-            mouse(msg, p);
-    }
-    // WM_COMMANDs with CLNDRN_DAYCHOSEN from this calendar.
-    int chosen() const {
-        const std::vector<rzt::Sent> sent = parent_.Commands();
-        const rzt::Sent choice = {WM_COMMAND, MAKEWPARAM(kId, CLNDRN_DAYCHOSEN), reinterpret_cast<LPARAM>(hwnd_), 0};
-        return static_cast<int>(std::count(sent.begin(), sent.end(), choice));
-    }
-    // Removes the posted jump requests; returns how many there were.
-    int jumps() {
-        int n = 0;
-        for (MSG m; PeekMessageA(&m, hwnd_, CLNDR_JUMPDIALOG, CLNDR_JUMPDIALOG, PM_REMOVE);)
+    void mouse(UINT msg, POINT p) { SendMessageA(hwnd, msg, MK_LBUTTON, MAKELPARAM(p.x, p.y)); }
+    size_t jumps() {  // removes the posted jump requests, counting them
+        size_t n = 0;
+        for (MSG m; PeekMessageA(&m, hwnd, CLNDR_JUMPDIALOG, CLNDR_JUMPDIALOG, PM_REMOVE);)
             ++n;
         return n;
     }
-
-private:
-    rzt::RecordingParent parent_;
-    HWND hwnd_;
+    rzt::RecordingParent parent;
+    HWND hwnd;
 };
 
 struct Picture {
     explicit Picture(HWND hwnd) : canvas(210, 160, RGB(1, 2, 3)) { rzt::Snapshot(hwnd, canvas); }
-    // The colours in a rectangle, as letters: k black, r red, w white, b blue.
-    std::string Colours(RECT r) const {
+    std::string Colours(RECT r) const {  // the colours in a rectangle: k black, r red, w white, b blue
         const std::string seen = rzt::Join(rzt::Grid(canvas, {{kBlack, 'k'}, {kRed, 'r'}, {kWhite, 'w'}, {kBlue, 'b'}},
                                                      r.left, r.top, r.right - r.left, r.bottom - r.top));
         std::string s;
@@ -154,40 +110,38 @@ struct Picture {
                 s += ch;
         return s;
     }
+    // Bounding box of the pixels that differ, "0,0,0,0" when none.
+    std::string Diff(const Picture &other) const {
+        RECT box = {};
+        for (int y = 0; y < 160; ++y)
+            for (int x = 0; x < 210; ++x)
+                if (canvas.At(x, y) != other.canvas.At(x, y)) {
+                    const RECT pixel = {x, y, x + 1, y + 1};
+                    UnionRect(&box, &box, &pixel);
+                }
+        return Str(box);
+    }
     rzt::Canvas canvas;
 };
-
-// Bounding box of the pixels that differ, "0,0,0,0" when none.
-std::string DiffBox(const Picture &a, const Picture &b) {
-    RECT box = {INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-    for (int y = 0; y < 160; ++y)
-        for (int x = 0; x < 210; ++x)
-            if (a.canvas.At(x, y) != b.canvas.At(x, y))
-                box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
-                       std::max<LONG>(box.bottom, y + 1)};
-    return Str(box.left == INT_MAX ? RECT{} : box);
-}
 
 // What the focus feedback left on the screen against a full repaint.
 std::string DiffToRepaint(HWND hwnd) {
     const Picture shown(hwnd);
-    RepaintNow(hwnd);
-    return DiffBox(shown, Picture(hwnd));
+    Redraw(hwnd);
+    return shown.Diff(Picture(hwnd));
 }
-
-// Where the focus rectangle is: the difference to the picture without focus.
+// Where the focus rectangle is: what a repaint without a focused part takes away.
 std::string FocusBox(Cal &cal) {
-    const Picture focused(cal);
     const WORD parts = cal.parts();
-    SetWindowWord(cal, 2, static_cast<WORD>(parts & 0xFF00));
-    RepaintNow(cal);
-    const Picture plain(cal);
-    SetWindowWord(cal, 2, parts);
-    RepaintNow(cal);
-    return DiffBox(focused, plain);
+    SetWindowWord(cal, CLNDR_GWW_FOCUSPARTS, static_cast<WORD>(parts & 0xFF00));
+    const std::string box = DiffToRepaint(cal);
+    SetWindowWord(cal, CLNDR_GWW_FOCUSPARTS, parts);
+    Redraw(cal);
+    return box;
 }
 
-TEST(CalendarCreate, FromTheWindowTextAndStyle) {
+// Creation from the window text and style, the dialog code, the large font, then the messages.
+TEST(CalendarMessages, CreationDatesMarksAndStyles) {
     SYSTEMTIME now;
     GetLocalTime(&now);
     const DWORD today = Date(now.wYear, now.wMonth, now.wDay);
@@ -197,123 +151,89 @@ TEST(CalendarCreate, FromTheWindowTextAndStyle) {
           {"00000000", CLNDRS_VIEWONLY | CLNDRS_MONTHONLY, today, kTitle << 8},
           {"1996031599", 0L, Date(1996, 3, 15), kDays << 8}, {"199603", 0L, Date(1996, 3, 0), kDays << 8}}) {
         Cal cal(text, style);
-        EXPECT_EQ(cal.slot(8), date) << '"' << text << '"';
-        EXPECT_EQ(cal.parts(), parts) << '"' << text << '"';
-        EXPECT_EQ(cal.slot(12) | cal.slot(16), 0u) << "no highlight, no marks";
+        EXPECT_EQ(std::make_tuple(cal.slot(CLNDR_GWL_DATE), cal.parts(), cal.slot(CLNDR_GWL_HIGHLIGHT) | cal.marks()),
+                  std::make_tuple(date, static_cast<WORD>(parts), 0u)) << '"' << text << "\": no highlight, no marks";
     }
-    Cal cal("19960315", 0), four("20150201", 0);
+    Cal cal("19960315", CLNDRS_SHOWMARKS), four("20150201", 0);
     EXPECT_EQ(SendMessageA(cal, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_WANTARROWS) << "Tab and Return for the dialog";
-    // The large font follows the height of a line: 160 / 8 with 6 week rows, 160 / 6 with 4.
-    LOGFONTA lf6 = {}, lf4 = {};
-    GetObjectA(cal.font(20), sizeof(lf6), &lf6);
-    GetObjectA(four.font(20), sizeof(lf4), &lf4);
+    LOGFONTA lf6 = {}, lf4 = {};  // the large font follows the line height: 160 / 8 with 6 week rows, 160 / 6 with 4
+    GetObjectA(cal.font(), sizeof(lf6), &lf6);
+    GetObjectA(four.font(), sizeof(lf4), &lf4);
     EXPECT_EQ(lf6.lfHeight * 100 + lf4.lfHeight, 2026);
-}
-
-TEST(CalendarMessages, DatesHighlightMarksAndStyles) {
-    Cal cal("19960315", CLNDRS_SHOWMARKS);
     EXPECT_EQ(SendMessageA(cal, CLNDR_SETDATE, 0, Date(2000, 2, 10)), 0);
     EXPECT_EQ(cal.state() + " " + std::to_string(cal.cellOf(1) * 100 + cal.cellOf(29)), "2000/2/10 0100 230");
     for (LPARAM day : {10, 1, 31, 32, -1, 100})
         EXPECT_EQ(SendMessageA(cal, CLNDR_MARKDAY, 0, day), 0);
-    EXPECT_EQ(cal.slot(16), 0x40000201u) << "bits for 1 to 31 only";
+    EXPECT_EQ(cal.marks(), 0x40000201u) << "bits for 1 to 31 only";
     cal.set(CLNDR_MARKDAY, 0);
     cal.set(CLNDR_MARKDAY, 5);
     cal.set(CLNDR_SETDATE, Date(2001, 7, 4));
-    EXPECT_EQ(cal.slot(16), 0x10u) << "cleared by 0; survives a month change";
-    // Style messages set their bits; view-only and month-only exclude each other.
-    cal.set(CLNDR_SETMONTHONLY);
-    cal.set(CLNDR_SETJAPANESE);
-    cal.set(CLNDR_SETVIEWONLY);
+    EXPECT_EQ(cal.marks(), 0x10u) << "cleared by 0; survives a month change";
+    for (UINT msg : {CLNDR_SETMONTHONLY, CLNDR_SETJAPANESE, CLNDR_SETVIEWONLY})  // view-only excludes month-only
+        cal.set(msg);
     EXPECT_EQ(GetWindowLongA(cal, GWL_STYLE) & 0xFFFF, CLNDRS_SHOWMARKS | CLNDRS_JAPANESE | CLNDRS_VIEWONLY);
-    EXPECT_EQ(cal.parts(), kDays << 8) << "no message touches the focus parts";
-    EXPECT_TRUE(cal.parent().Commands().empty()) << "messages notify nothing";
+    EXPECT_EQ(cal.state(), "2001/7/4 0100") << "the focus parts kept, nothing notified";
+    EXPECT_TRUE(cal.parent.Commands().empty());
 }
 
-// March 1996: the 1st is a Friday (cell 5), the 31st is in cell 35.  Each case starts with the focus moved from the
-// grid to `part`; `after` is the date and (old part) x 256 + new part.
-TEST(CalendarKeys, Table) {
-    const struct { DWORD from; WORD part; WPARAM key; const char *after; int chosen = 0, jumps = 0; } cases[] = {
-        // Up into the header above the column, where the cell above is empty.
-        {Date(1996, 3, 1), kDays, VK_UP, "1996/3/1 0108"}, {Date(1996, 3, 3), kDays, VK_UP, "1996/3/3 0104"},
-        {Date(1996, 3, 6), kDays, VK_UP, "1996/3/6 0102"}, {Date(1996, 3, 9), kDays, VK_UP, "1996/3/2 0101"},
-        // Between the header parts and down into the grid; other keys do nothing.
-        {Date(1996, 3, 3), kPrev, VK_RIGHT, "1996/3/3 0402"}, {Date(1996, 3, 3), kTitle, VK_RIGHT, "1996/3/3 0208"},
-        {Date(1996, 3, 3), kTitle, VK_LEFT, "1996/3/3 0204"}, {Date(1996, 3, 3), kNext, VK_LEFT, "1996/3/3 0802"},
-        {Date(1996, 3, 3), kTitle, VK_UP, "1996/3/3 0102"}, {Date(1996, 3, 3), kPrev, VK_DOWN, "1996/3/3 0401"},
-        {Date(1996, 3, 1), kNext, VK_DOWN, "1996/3/1 0801"}, {Date(1996, 3, 8), kDays, VK_RETURN, "1996/3/8 0101"},
-        // Day moves stay inside the month and notify nothing.
-        {Date(1996, 3, 1), kDays, VK_LEFT, "1996/3/1 0101"}, {Date(1996, 3, 31), kDays, VK_RIGHT, "1996/3/31 0101"},
-        {Date(1996, 3, 24), kDays, VK_DOWN, "1996/3/31 0101"}, {Date(1996, 3, 25), kDays, VK_DOWN, "1996/3/25 0101"},
-        {Date(1996, 3, 9), kDays, VK_LEFT, "1996/3/8 0101"},
-        // Space: choose the day, step the month, or ask for the jump.
-        {Date(1996, 3, 8), kDays, VK_SPACE, "1996/3/8 0101", 1},
-        {Date(1996, 3, 15), kTitle, VK_SPACE, "1996/3/15 0102", 0, 1},
-        {Date(1996, 3, 15), kPrev, VK_SPACE, "1996/2/1 0104"}, {Date(1996, 1, 31), kNext, VK_SPACE, "1996/2/1 0108"},
-        {Date(9999, 12, 15), kNext, VK_SPACE, "9999/12/1 0108"}, {Date(1, 1, 20), kPrev, VK_SPACE, "1/1/1 0104"},
+// Clicks from 15 March 1996 (one moves, a double click acts), then keys from `from` with the focus moved to `part`.
+TEST(CalendarInput, KeysAndClicks) {
+    const Layout l = MakeLayout(210, 160, 6);
+    const RECT title = l.TitleArea();
+    const POINT at[] = {Centre(l.PrevButton()), Centre(l.NextButton()), Centre(title),
+                        {title.left + 1, title.top + 1}, Centre(l.DayCell(0)), Centre(l.DayCell(5 + 19))};
+    enum : WPARAM { kClick = 0x1000, kDouble = 0x2000, kPrevButton = 0, kNextButton, kTitleCentre, kTitleCorner,
+                    kEmptyCell, kDay20 };
+    const struct { DWORD from; WORD part; WPARAM key; const char *after; } cases[] = {  // parts: old x 256 + new
+        {0, 0, kClick + kPrevButton, "1996/3/15 0104"}, {0, 0, kDouble + kPrevButton, "1996/2/1 0404"},
+        {0, 0, kDouble + kNextButton, "1996/3/1 0408"}, {0, 0, kClick + kTitleCorner, "1996/3/1 0802"},
+        {0, 0, kDouble + kTitleCorner, "1996/3/1 0202J"}, {0, 0, kClick + kDay20, "1996/3/20 0201"},
+        {0, 0, kDouble + kDay20, "1996/3/20 0101C"}, {0, 0, kClick + kTitleCentre, "1996/3/20 0102"},
+        {0, 0, kClick + kEmptyCell, "1996/3/20 0201"}, {0, 0, kDouble + kEmptyCell, "1996/3/20 0101"},
+        {M(1), kDays, VK_UP, "1996/3/1 0108"}, {M(3), kDays, VK_UP, "1996/3/3 0104"},
+        {M(6), kDays, VK_UP, "1996/3/6 0102"}, {M(9), kDays, VK_UP, "1996/3/2 0101"},
+        {M(3), kPrev, VK_RIGHT, "1996/3/3 0402"}, {M(3), kTitle, VK_RIGHT, "1996/3/3 0208"},
+        {M(3), kTitle, VK_LEFT, "1996/3/3 0204"}, {M(3), kNext, VK_LEFT, "1996/3/3 0802"},
+        {M(3), kTitle, VK_UP, "1996/3/3 0102"}, {M(3), kPrev, VK_DOWN, "1996/3/3 0401"},
+        {M(1), kNext, VK_DOWN, "1996/3/1 0801"}, {M(8), kDays, VK_RETURN, "1996/3/8 0101"},
+        {M(1), kDays, VK_LEFT, "1996/3/1 0101"}, {M(31), kDays, VK_RIGHT, "1996/3/31 0101"},
+        {M(24), kDays, VK_DOWN, "1996/3/31 0101"}, {M(25), kDays, VK_DOWN, "1996/3/25 0101"},
+        {M(9), kDays, VK_LEFT, "1996/3/8 0101"}, {M(8), kDays, VK_SPACE, "1996/3/8 0101C"},
+        {M(15), kTitle, VK_SPACE, "1996/3/15 0102J"}, {M(15), kPrev, VK_SPACE, "1996/2/1 0104"},
+        {Date(1996, 1, 31), kNext, VK_SPACE, "1996/2/1 0108"}, {Date(9999, 12, 15), kNext, VK_SPACE, "9999/12/1 0108"},
+        {Date(1, 1, 20), kPrev, VK_SPACE, "1/1/1 0104"},
     };
-    Cal cal("19960301", 0);
-    cal.focus();
-    for (const auto &c : cases) {
-        cal.set(CLNDR_SETDATE, static_cast<LPARAM>(c.from));
-        SetWindowWord(cal, 2, static_cast<WORD>(kDays << 8 | c.part));
-        RepaintNow(cal);
-        cal.parent().sent.clear();
-        cal.key(c.key);
-        SCOPED_TRACE(testing::Message() << std::hex << c.from << " part " << c.part << " key " << c.key);
-        EXPECT_EQ(cal.state(), c.after);
-        EXPECT_EQ(cal.chosen() * 10 + cal.jumps(), c.chosen * 10 + c.jumps);
-        EXPECT_EQ(DiffToRepaint(cal), "0,0,0,0");
-    }
-}
-
-TEST(CalendarKeys, ViewOnlyAndMonthOnly) {
-    // Both: the title first; the header works from the keyboard (no focus rectangle where no button is drawn), the
-    // grid and the mouse do not.
-    Cal both("19960315", CLNDRS_VIEWONLY | CLNDRS_MONTHONLY);
-    both.focus();
-    EXPECT_EQ(both.parts(), 0x0202);
-    both.key(VK_SPACE);
-    EXPECT_EQ(both.jumps(), 1);
-    for (WPARAM vk : {VK_LEFT, VK_SPACE, VK_DOWN, VK_RIGHT, VK_UP, VK_SPACE})
-        both.key(vk);
-    both.doubleClick(Centre(both.dayCell(10)));
-    both.doubleClick(Centre(both.layout().TitleArea()));
-    EXPECT_EQ(both.state(), "1996/2/1 0401");
-    EXPECT_EQ(both.chosen() + both.jumps(), 0);
-}
-
-// A single click moves the focus or the cursor; a double click acts.
-TEST(CalendarMouse, ClicksMoveDoubleClicksAct) {
     Cal cal("19960315", 0);
-    const Layout l = cal.layout();
-    const POINT prev = Centre(l.PrevButton()), next = Centre(l.NextButton()), day20 = Centre(cal.dayCell(20));
-    const POINT titleCorner = {l.TitleArea().left + 1, l.TitleArea().top + 1}, empty = Centre(l.DayCell(0));
-    const struct { UINT msg; POINT at; const char *after; int chosen = 0, jumps = 0; } steps[] = {
-        {WM_LBUTTONDOWN, prev, "1996/3/15 0104"},  // takes the focus
-        {WM_LBUTTONDBLCLK, prev, "1996/2/1 0404"},
-        {WM_LBUTTONDBLCLK, next, "1996/3/1 0408"},
-        {WM_LBUTTONDOWN, titleCorner, "1996/3/1 0802"},  // the whole area, not only the text
-        {WM_LBUTTONDBLCLK, titleCorner, "1996/3/1 0202", 0, 1},
-        {WM_LBUTTONDOWN, day20, "1996/3/20 0201"},
-        {WM_LBUTTONDBLCLK, day20, "1996/3/20 0101", 1},  // chooses once
-        {WM_LBUTTONDOWN, Centre(l.TitleArea()), "1996/3/20 0102"},
-        {WM_LBUTTONDOWN, empty, "1996/3/20 0201"},  // an empty cell: the cursor stays
-        {WM_LBUTTONDBLCLK, empty, "1996/3/20 0101"},
-    };
-    for (const auto &s : steps) {
-        cal.parent().sent.clear();
-        cal.mouse(s.msg, s.at);
-        cal.mouse(WM_LBUTTONUP, s.at);
-        SCOPED_TRACE(s.after);
-        EXPECT_EQ(cal.state(), s.after);
-        EXPECT_EQ(GetFocus(), static_cast<HWND>(cal));
-        EXPECT_EQ(cal.chosen() * 10 + cal.jumps(), s.chosen * 10 + s.jumps);
-        EXPECT_EQ(DiffToRepaint(cal), "0,0,0,0");
+    for (const auto &c : cases) {
+        if (c.from) {
+            cal.set(CLNDR_SETDATE, static_cast<LPARAM>(c.from));
+            SetWindowWord(cal, CLNDR_GWW_FOCUSPARTS, static_cast<WORD>(kDays << 8 | c.part));
+            Redraw(cal);
+        }
+        cal.parent.sent.clear();
+        if (c.key < kClick) {
+            cal.key(c.key);
+        } else {
+            cal.mouse(c.key & kDouble ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, at[c.key & 0xFF]);
+            cal.mouse(WM_LBUTTONUP, at[c.key & 0xFF]);
+        }
+        EXPECT_EQ(cal.state(), c.after) << std::hex << c.from << " part " << c.part << " key " << c.key;
+        EXPECT_EQ(GetFocus(), static_cast<HWND>(cal)) << c.after;
+        EXPECT_EQ(DiffToRepaint(cal), "0,0,0,0") << c.after;
     }
+    // View-only and month-only: the title first; the header works from the keyboard, the grid and the mouse do not.
+    Cal both("19960315", CLNDRS_VIEWONLY | CLNDRS_MONTHONLY);
+    SetFocus(both);
+    for (WPARAM vk : {VK_SPACE, VK_LEFT, VK_SPACE, VK_DOWN, VK_RIGHT, VK_UP, VK_SPACE})
+        both.key(vk);
+    for (POINT p : {Centre(both.dayCell(10)), Centre(title)})
+        for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+            both.mouse(msg, p);
+    EXPECT_EQ(both.state(), "1996/2/1 0401J");
 }
 
-TEST(CalendarPaint, ColoursOfDaysAndButtons) {
+// Day colours and the focus rectangle round today's whole cell or the title's text box, only with the focus.
+TEST(CalendarPaint, ColoursAndFocusRectangles) {
     Cal cal("19960315", CLNDRS_SHOWMARKS);
     cal.set(CLNDR_SETHIGHLIGHT, Date(1996, 3, 20));
     for (int day : {10, 12, 20})  // a Sunday, a Tuesday, the highlighted day
@@ -324,50 +244,32 @@ TEST(CalendarPaint, ColoursOfDaysAndButtons) {
                               {cal.dayCell(17), "r"}, {cal.dayCell(13), "k"}, {l.Weekday(0), "r"},
                               {l.Weekday(6), "k"}, {l.DayCell(0), ""}, {l.PrevButton(), "k"}, {l.NextButton(), "k"}})
         EXPECT_EQ(p.Colours(r), colours) << Str(r);
+    cal.mouse(WM_LBUTTONDOWN, Centre(l.TitleArea()));
+    HDC dc = GetDC(cal);
+    HGDIOBJ old = SelectObject(dc, cal.font());  // the title's text box is measured in the large font
+    SIZE size;
+    GetTextExtentPoint32A(dc, "3 Mar.1996", 10, &size);
+    SelectObject(dc, old);
+    ReleaseDC(cal, dc);
+    EXPECT_EQ(FocusBox(cal), Str(TitleTextBox(l, size.cx, size.cy)));
+    SetFocus(cal.parent);
+    Pump();
+    EXPECT_EQ(FocusBox(cal), "0,0,0,0");
     cal.set(CLNDR_HIDEMARKS);
-    const Picture hidden(cal);
-    EXPECT_EQ(hidden.Colours(cal.dayCell(10)) + hidden.Colours(cal.dayCell(20)), "rwb") << "only the highlight";
-    // Clearing the marks repaints nothing until the next paint.
+    EXPECT_EQ(Picture(cal).Colours(cal.dayCell(10)) + Picture(cal).Colours(cal.dayCell(20)), "rwb");  // highlight only
     cal.set(CLNDR_SHOWMARKS);
     cal.set(CLNDR_MARKDAY, 0);
-    EXPECT_EQ(Picture(cal).Colours(cal.dayCell(12)), "kb");
-    RepaintNow(cal);
-    EXPECT_EQ(Picture(cal).Colours(cal.dayCell(12)), "k");
-    // Marks belong to day numbers of every month; the highlight to its month.
     cal.set(CLNDR_MARKDAY, 12);
     cal.set(CLNDR_SETDATE, Date(1996, 4, 1));
-    const Picture april(cal);
-    EXPECT_EQ(april.Colours(cal.dayCell(12)) + april.Colours(cal.dayCell(20)), "kbk");
+    EXPECT_EQ(Picture(cal).Colours(cal.dayCell(12)) + Picture(cal).Colours(cal.dayCell(20)), "kbk");  // a Friday, 12
     cal.set(CLNDR_SETVIEWONLY);
     EXPECT_EQ(Picture(cal).Colours(l.PrevButton()) + Picture(cal).Colours(l.NextButton()), "") << "no buttons";
-}
-
-TEST(CalendarPaint, TodayAndFocusRectangles) {
     Cal now("", 0);  // today's month
-    const RECT today = now.dayCell(CLNDR_DAY(now.slot(4)));
-    EXPECT_EQ(Picture(now).Colours(today), "w") << "white on the face, no focus rectangle";
-    now.focus();
-    EXPECT_EQ(FocusBox(now), Str(today)) << "the focus rectangle surrounds the whole cell";
-
-    // The title's rectangle is its text box, measured in the large font.
-    Cal cal("19960315", 0);
-    const Layout l = cal.layout();
-    cal.mouse(WM_LBUTTONDOWN, Centre(l.TitleArea()));
-    for (bool japanese : {false, true}) {
-        cal.set(japanese ? CLNDR_SETJAPANESE : CLNDR_SETENGLISH);
-        HDC dc = GetDC(cal);
-        HGDIOBJ old = SelectObject(dc, cal.font(20));
-        RECT text = l.TitleArea();
-        DrawTextA(dc, japanese ? "1996\x94\x4E 3\x8C\x8E" : "3 Mar.1996", -1, &text,
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_CALCRECT);
-        SelectObject(dc, old);
-        ReleaseDC(cal, dc);
-        EXPECT_EQ(FocusBox(cal), Str(TitleTextBox(l, text.right - text.left, text.bottom - text.top)))
-            << (japanese ? "Japanese" : "English");
-    }
-    SetFocus(cal.parent());
+    const RECT today = now.dayCell(CLNDR_DAY(now.slot(CLNDR_GWL_TODAY)));
+    EXPECT_EQ(Picture(now).Colours(today), "w");
+    SetFocus(now);
     Pump();
-    EXPECT_EQ(FocusBox(cal), "0,0,0,0") << "no rectangle without the focus";
+    EXPECT_EQ(FocusBox(now), Str(today));
 }
 
 }  // namespace

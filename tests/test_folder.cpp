@@ -1,5 +1,4 @@
-// The tabbed folder: title splitting and geometry as plain functions, then the window: selection by mouse and keys,
-// scrolling, messages and pixels. The test process runs in code page 932, where 0x83 is a lead byte.
+// The tabbed folder: titles and geometry as plain functions, then the window.  In code page 932 0x83 is a lead byte.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,19 +9,16 @@
 #include "tests/support.h"
 
 namespace {
-
 using namespace rz::folder;
 using rzt::Pump;
 using Strings = std::vector<std::string>;
-
 constexpr int kId = 91, kX = 10, kY = 10;  // the folder's place in its parent
 const char kMany[] = "Alpha|Beta|Gamma|Delta|Epsilon|Zeta|Eta|Theta";
-
 std::string Str(RECT r) {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
            std::to_string(r.bottom);
 }
-
+POINT Centre(RECT r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 Strings Split(const char *text) {
     Titles t;
     SplitTitles(text, t);
@@ -32,7 +28,8 @@ Strings Split(const char *text) {
     return out;
 }
 
-TEST(FolderPlain, Splitting) {
+// Titles within 255 bytes, split at "|" unless it is a second byte; tabs placed, hit and scrolled.
+TEST(FolderPlain, SplittingAndGeometry) {
     if (rzt::Win95Mode())
         GTEST_SKIP();  // nothing depends on the platform
     const std::string x254(254, 'x');
@@ -42,45 +39,33 @@ TEST(FolderPlain, Splitting) {
     for (auto [text, titles] : {std::pair<std::string, Strings>{"|A||B|||C|", {"A", "B", "C"}},  // no empty titles
                                 {"\x83\x7C\x83\x7C|B", {"\x83\x7C\x83\x7C", "B"}},  // 0x7C as a second byte
                                 {"A\x83|B", {"A\x83|B"}},                           // a lead byte takes "|" along
-                                {x254 + "|YZ", {x254}},                             // only 255 bytes count
-                                {x254 + "\x83\x7C", {x254 + "\x83"}},
+                                {x254 + "|YZ", {x254}}, {x254 + "\x83\x7C", {x254 + "\x83"}},
                                 {std::string(10000, 'a'), {std::string(255, 'a')}},
                                 {manyTitles, Strings(kMaxTitles, "a")}})
         EXPECT_EQ(Split(text.c_str()), titles) << text.substr(0, 20);
     EXPECT_EQ(Split(nullptr), Strings{});
     // 255 bytes without a terminator right before a page that cannot be read.
-    SYSTEM_INFO si;
-    GetSystemInfo(&si);
-    char *pages = static_cast<char *>(VirtualAlloc(nullptr, 2 * si.dwPageSize, MEM_COMMIT, PAGE_READWRITE));
+    char *pages = static_cast<char *>(VirtualAlloc(nullptr, 8192, MEM_COMMIT, PAGE_READWRITE));
     DWORD old;
-    ASSERT_TRUE(pages && VirtualProtect(pages + si.dwPageSize, si.dwPageSize, PAGE_NOACCESS, &old));
-    char *text = pages + si.dwPageSize - 255;
-    memset(text, 'b', 255);
-    text[100] = '|';
-    EXPECT_EQ(Split(text).size(), 2u);
+    ASSERT_TRUE(pages && VirtualProtect(pages + 4096, 4096, PAGE_NOACCESS, &old));
+    memset(pages + 4096 - 255, 'b', 255);
+    pages[4096 - 155] = '|';
+    EXPECT_EQ(Split(pages + 4096 - 255).size(), 2u);
     VirtualFree(pages, 0, MEM_RELEASE);
-}
-
-// Tabs are their title plus 2 x 5 pixels; h = 15, so the page starts at y = 18 under top tabs, and the arrow box
-// stands on the page's edge.
-TEST(FolderPlain, Geometry) {
-    if (rzt::Win95Mode())
-        GTEST_SKIP();  // nothing depends on the platform
     EXPECT_EQ(TabHeightFromFont(12) * 100 + TabHeightFromBaseUnits(MAKELONG(8, 16)), 1520);
-    const Frame top = {200, 100, 15, false}, bottom = {200, 100, 15, true};
+    const Frame top = {200, 100, 15, false}, bottom = {200, 100, 15, true};  // h = 15: the page starts at y = 18
     EXPECT_EQ(Str(top.Body()) + " " + Str(top.ArrowBox()) + " " + Str(bottom.ArrowBox()),
               "0,18,200,100 165,1,198,18 165,80,198,97");
-    // Width, first shown, titles: tabs placed, last shown, overflow.
-    const std::vector<int> three = {30, 40, 50};
+    const int three[] = {30, 40, 50};  // tabs are their title plus 2 x 5; width, first shown: placed, last, overflow
     for (auto [width, first, placed] :
          {std::tuple{150, 0, "3 2 0"}, {149, 0, "2 1 1"}, {200, 1, "2 2 1"}, {20, 0, "0 -1 1"}}) {
-        const Placement p = PlaceTabs(Frame{width, 100, 15, false}, three.data(), 3, first, 5, Use::Paint);
+        const Placement p = PlaceTabs(Frame{width, 100, 15, false}, three, 3, first, 5, Use::Paint);
         EXPECT_EQ(std::to_string(p.placed) + " " + std::to_string(p.lastShown) + " " + std::to_string(p.overflow),
                   placed) << width << " " << first;
     }
     // Painted neighbours share an outline column; hit-tested ones overlap by one, and the earlier tab wins.
-    const Placement paint = PlaceTabs(bottom, three.data(), 2, 0, 5, Use::Paint);
-    const Placement hit = PlaceTabs(bottom, three.data(), 2, 0, 5, Use::HitTest);
+    const Placement paint = PlaceTabs(bottom, three, 2, 0, 5, Use::Paint);
+    const Placement hit = PlaceTabs(bottom, three, 2, 0, 5, Use::HitTest);
     EXPECT_EQ(Str(paint.tabs[0]) + " " + Str(paint.tabs[1]) + " " + Str(hit.tabs[1]),
               "-2,79,40,100 38,79,90,100 39,79,90,100");
     EXPECT_EQ(hit.HitTab({39, 84}) * 10 + hit.HitTab({40, 84}), 1) << "x = 39 is tab 0's";
@@ -88,9 +73,6 @@ TEST(FolderPlain, Geometry) {
     EXPECT_EQ(Scroll(0, 2, 5, Arrow::Left) * 1000 + Scroll(3, 4, 5, Arrow::Right) * 100 +
                   Scroll(4, 3, 5, Arrow::Right) * 10 + Scroll(0, 2, 5, Arrow::Right), 341);
 }
-
-// The folder's slots lie behind the Button class's own bytes.
-enum Slot { kSelected = 4, kCount = 8, kFlags = 12, kFirstShown = 20, kLastShown = 24, kTabHeight = 28 };
 
 // The parent's WM_LBUTTONDOWN, which the folder hands on from its page.
 std::vector<LPARAM> g_parentClicks;
@@ -104,39 +86,36 @@ LRESULT CALLBACK RecordClicks(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 class Folder {
 public:
     explicit Folder(const char *text, DWORD style = 0, int w = 240, int h = 120, bool font = true)
-        : parent_(40, 40, 300, 200), w_(w), h_(h) {
+        : parent(40, 40, 300, 200), w_(w), h_(h), bottom_((style & FOLDERS_BOTTOM) != 0) {
         g_parentClicks.clear();
         g_parentProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordClicks)));
+            SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordClicks)));
         hwnd_ = CreateWindowExA(0, REZORE32_FOLDERCLASS, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, kX, kY, w,
-                                h, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), nullptr, nullptr);
+                                h, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), nullptr, nullptr);
         if (font)
             SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        rzt::Redraw(hwnd_);
         Pump();
     }
     ~Folder() {
         DestroyWindow(hwnd_);
-        SetWindowLongPtrA(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_parentProc));
+        SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_parentProc));
     }
     operator HWND() const { return hwnd_; }
-    rzt::RecordingParent &parent() { return parent_; }
     LONG selected() const { return static_cast<LONG>(SendMessageA(hwnd_, FOLDER_GETSEL, 0, 0)); }
-    LONG slot(Slot s) const {
+    LONG slot(int offset) const {  // FOLDER_GWL_ offsets count from the Button class's bytes
         WNDCLASSA button = {};
         GetClassInfoA(nullptr, "Button", &button);
-        return GetWindowLongA(hwnd_, button.cbWndExtra + s);
+        return GetWindowLongA(hwnd_, button.cbWndExtra + offset);
     }
     // Selection changes the parent was told of; each must name this folder.
     int changes() const {
-        const std::vector<rzt::Sent> sent = parent_.Commands();
+        const std::vector<rzt::Sent> sent = parent.Commands();
         for (const rzt::Sent &s : sent)
             EXPECT_EQ(s, (rzt::Sent{WM_COMMAND, MAKEWPARAM(kId, FOLDERN_SELCHANGE), LPARAM(hwnd_), 0}));
         return static_cast<int>(sent.size());
     }
-    Frame frame() const {
-        return {w_, h_, slot(kTabHeight), (GetWindowLongA(hwnd_, GWL_STYLE) & FOLDERS_BOTTOM) != 0};
-    }
+    Frame frame() const { return {w_, h_, slot(FOLDER_GWL_TABHEIGHT), bottom_}; }
     // The tabs' hit-test rectangles, measured as the folder measures them.
     Placement placement() const {
         Titles titles;
@@ -146,22 +125,18 @@ public:
         HDC dc = GetDC(hwnd_);
         HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
         int widths[kMaxTitles];
-        for (int i = 0; i < titles.count; ++i) {
-            SIZE size;
-            GetTextExtentPoint32A(dc, titles.At(i), titles.Length(i), &size);
-            widths[i] = size.cx;
-        }
+        SIZE size;
+        for (int i = 0; i < titles.count; ++i)
+            widths[i] = GetTextExtentPoint32A(dc, titles.At(i), titles.Length(i), &size) ? size.cx : 0;
         TEXTMETRICA tm;
         GetTextMetricsA(dc, &tm);
         SelectObject(dc, old);
         ReleaseDC(hwnd_, dc);
-        return PlaceTabs(frame(), widths, titles.count, slot(kFirstShown), tm.tmAveCharWidth,
-                                     Use::HitTest);
+        return PlaceTabs(frame(), widths, titles.count, slot(FOLDER_GWL_FIRSTSHOWN), tm.tmAveCharWidth, Use::HitTest);
     }
     POINT tabPoint(int index) const {
         const Placement p = placement();
-        const RECT &r = p.tabs[index - p.first];
-        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        return Centre(p.tabs[index - p.first]);
     }
     POINT arrowPoint(Arrow arrow) const {
         const RECT box = frame().ArrowBox();
@@ -172,98 +147,80 @@ public:
         Pump();
     }
     std::vector<std::string> picture() const {
-        rzt::Canvas canvas(w_, h_, RGB(1, 2, 3));
-        rzt::Snapshot(hwnd_, canvas);
-        return rzt::Grid(canvas, {{RGB(0, 0, 0), 'k'}, {rzt::Light(), 'L'}, {rzt::Dark(), 'D'},
-                                  {rzt::FaceColour(), '.'}, {RGB(128, 128, 128), 'g'}});
+        return rzt::ClientGrid(hwnd_, {{RGB(0, 0, 0), 'k'}, {rzt::Light(), 'L'}, {rzt::Dark(), 'D'},
+                                       {rzt::FaceColour(), '.'}, {RGB(128, 128, 128), 'g'}});
     }
-
-private:
-    rzt::RecordingParent parent_;
+    rzt::RecordingParent parent;
     int w_, h_;
+    bool bottom_;
     HWND hwnd_;
 };
 
-// Whatever button type the template gives, the folder is a group box that lets presses through; a direct press (as
-// when nothing lets it through) selects a tab or goes on to the parent, unless the strip overflows.
-TEST(FolderMouse, GroupBoxAndDirectClicks) {
+// A group box whatever the template says; direct presses (when nothing lets them through) and the messages.
+TEST(FolderMessages, GroupBoxDirectClicksTextAndFont) {
     Folder g("|One||Two|Three|", BS_OWNERDRAW | FOLDERS_BOTTOM);
     EXPECT_EQ(GetWindowLongA(g, GWL_STYLE) & (BS_TYPEMASK | FOLDERS_BOTTOM), BS_GROUPBOX | FOLDERS_BOTTOM);
     EXPECT_EQ(SendMessageA(g, WM_NCHITTEST, 0, MAKELPARAM(kX + 60, kY + 60)), HTTRANSPARENT);
     EXPECT_EQ(SendMessageA(g, WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS | DLGC_WANTTAB);
-    EXPECT_EQ(g.slot(kCount) * 100 + g.selected() * 10 + g.slot(kLastShown), 302) << "3 titles, the 1st selected";
-    // Tab 2, the selected tab, the page, the strip right of the tabs, the page of an overflowing strip.
+    EXPECT_EQ(g.slot(FOLDER_GWL_COUNT) * 100 + g.selected() * 10 + g.slot(FOLDER_GWL_LASTSHOWN), 302)
+        << "3 titles, the 1st selected";
+    // Tab 2, the selected tab, the page, the strip right of the tabs, the page of an overflowing strip (not passed on).
     for (int where : {2, 0, -1, -2, -3}) {
         Folder f(where == -3 ? kMany : "One|Two|Three");
         const POINT pt = where >= 0 ? f.tabPoint(where) : where == -2 ? POINT{230, 5} : POINT{120, 60};
         f.click(pt);
         EXPECT_EQ(f.selected() * 10 + f.changes(), where == 2 ? 21 : 0) << where;
-        EXPECT_EQ(g_parentClicks, (where == -1 || where == -2) ? std::vector<LPARAM>{MAKELPARAM(pt.x + kX, pt.y + kY)}
-                                                               : std::vector<LPARAM>{})
-            << where;
+        const std::vector<LPARAM> passedOn = {MAKELPARAM(pt.x + kX, pt.y + kY)};
+        EXPECT_EQ(g_parentClicks, where == -1 || where == -2 ? passedOn : std::vector<LPARAM>{}) << where;
     }
+    // No font, then WM_SETTEXT: the selection reset, the scroll kept; a font with redraw repaints the strip at once.
+    Folder f(kMany, 0, 200, 80, false);
+    EXPECT_EQ(f.slot(FOLDER_GWL_TABHEIGHT), TabHeightFromBaseUnits(GetDialogBaseUnits())) << "no font";
+    f.click(f.arrowPoint(Arrow::Right));
+    SendMessageA(f, FOLDER_SETSEL, 3, 0);
+    SetWindowTextA(f, "|A|B||C|D|E|F|G|H|");
+    EXPECT_EQ(f.selected() * 100 + f.slot(FOLDER_GWL_COUNT) * 10 + f.slot(FOLDER_GWL_FIRSTSHOWN), 81)
+        << "selection reset, scroll kept";
+    EXPECT_EQ(f.changes(), 0);
+    HFONT big = CreateFontA(-40, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+    SendMessageA(f, WM_SETFONT, reinterpret_cast<WPARAM>(big), TRUE);
+    EXPECT_EQ(rzt::Low32(reinterpret_cast<HFONT>(SendMessageA(f, WM_GETFONT, 0, 0))), rzt::Low32(big));
+    EXPECT_GE(f.slot(FOLDER_GWL_TABHEIGHT), TabHeightFromFont(40));
+    SendMessageA(f, WM_SETFONT, 0, FALSE);
+    DeleteObject(big);
 }
 
-// Real input through the window system: the press goes through the group box to the parent, and the folder sees it in
-// the hit test.
+// Real presses go through the group box; the folder sees them in the hit test.  Each case presses on its first point,
+// moves over the others and lets go; `after` is the selected tab x 100 + the first tab shown x 10 + the changes.
 TEST(FolderMouse, InjectedPressesSelectOncePerPress) {
     constexpr int kArrow = -2, kBackground = -1;
     const DWORD L = MOUSEEVENTF_LEFTDOWN, R = MOUSEEVENTF_RIGHTDOWN;
-    // Where each press goes, in order; then selected, first shown, changes.
-    const struct {
-        const char *name;
-        bool swapped;
-        DWORD down;
-        std::vector<std::vector<int>> presses;
-        const char *after;
-    } cases[] = {
-        {"a tab", false, L, {{2}}, "2 0 1"},
-        {"held over other tabs", false, L, {{1, 2, 0}}, "1 0 1"},
-        {"started on the parent's background", false, L, {{kBackground, 2}}, "2 0 1"},
-        {"held on the right arrow scrolls once", false, L, {{kArrow, kArrow}}, "0 1 0"},
-        {"swapped: the right button selects", true, R, {{2}}, "2 0 1"},
+    const struct { DWORD down; std::vector<int> press; int after; } cases[] = {
+        {L, {2}, 201},               // a tab
+        {L, {1, 2, 0}, 101},         // held over other tabs
+        {L, {kBackground, 2}, 201},  // started on the parent's background
+        {L, {kArrow, kArrow}, 10},   // held on the right arrow scrolls once
+        {R, {2}, 201},               // buttons swapped: the right button selects
     };
     for (const auto &c : cases) {
         Folder f(kMany, 0, 250, 120);  // overflows, tabs 0 to 2 shown
-        SetForegroundWindow(f.parent());
-        SwapMouseButton(c.swapped);
+        SetForegroundWindow(f.parent);
+        SwapMouseButton(c.down == R);
         const POINT points[] = {f.arrowPoint(Arrow::Right), {-5, 60}, f.tabPoint(0), f.tabPoint(1), f.tabPoint(2)};
-        // Onto the point and one pixel on, so a hit test there sees the button.
-        auto moveTo = [&](int at) {
+        auto moveTo = [&](int at) {  // onto the point and one pixel on, so a hit test there sees the button
             POINT p = points[at + 2];
             ClientToScreen(f, &p);
             rzt::Mouse(MOUSEEVENTF_MOVE, p, 80);
             rzt::Mouse(MOUSEEVENTF_MOVE, {p.x + 1, p.y + 1}, 80);
         };
-        for (const std::vector<int> &press : c.presses) {
-            moveTo(press[0]);
-            rzt::Mouse(c.down, {}, 80);
-            for (int at : press)
-                moveTo(at);
-            rzt::Mouse(c.down << 1, {}, 80);  // the matching button up
-        }
+        moveTo(c.press[0]);
+        rzt::Mouse(c.down, {}, 80);
+        for (int at : c.press)
+            moveTo(at);
+        rzt::Mouse(c.down << 1, {}, 80);  // the matching button up
         SwapMouseButton(FALSE);
-        char got[32];
-        wsprintfA(got, "%d %d %d", f.selected(), f.slot(kFirstShown), f.changes());
-        EXPECT_STREQ(got, c.after) << c.name;
+        EXPECT_EQ(f.selected() * 100 + f.slot(FOLDER_GWL_FIRSTSHOWN) * 10 + f.changes(), c.after) << c.press[0];
     }
-}
-
-TEST(FolderMessages, SetTextSetSelAndFont) {
-    Folder f(kMany, 0, 200, 80, false);
-    EXPECT_EQ(f.slot(kTabHeight), TabHeightFromBaseUnits(GetDialogBaseUnits())) << "no font";
-    f.click(f.arrowPoint(Arrow::Right));
-    SendMessageA(f, FOLDER_SETSEL, 3, 0);
-    SetWindowTextA(f, "|A|B||C|D|E|F|G|H|");
-    EXPECT_EQ(f.selected() * 100 + f.slot(kCount) * 10 + f.slot(kFirstShown), 81) << "selection reset, scroll kept";
-    EXPECT_EQ(f.changes(), 0);
-    // A font given with redraw: the strip is repainted at once, as tall as the font's "X" asks.
-    HFONT big = CreateFontA(-40, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
-    SendMessageA(f, WM_SETFONT, reinterpret_cast<WPARAM>(big), TRUE);
-    EXPECT_EQ(rzt::Low32(reinterpret_cast<HFONT>(SendMessageA(f, WM_GETFONT, 0, 0))), rzt::Low32(big));
-    EXPECT_GE(f.slot(kTabHeight), TabHeightFromFont(40));
-    SendMessageA(f, WM_SETFONT, 0, FALSE);
-    DeleteObject(big);
 }
 
 // Presses or releases Ctrl until the asynchronous key state, which the folder reads, shows it.
@@ -275,19 +232,15 @@ void HoldControl(bool down) {
     }
 }
 
-// Any index is stored without a notification; only one in range is drawn selected (its outline reaches row 1).  Then
-// Ctrl+Tab or Right (Ctrl is read with GetAsyncKeyState) and Left from it, without wrap-around.  Tab moves the focus
-// on to the next control.
-TEST(FolderKeys, SelectionByKeys) {
+// Any index is stored silently, drawn only in range; Ctrl+Tab or Right and Left step from it without wrap-around.
+TEST(FolderKeys, SelectionAndFocus) {
     for (auto [index, afterRight, afterLeft] : {std::tuple{0, 1, 0}, {1, 2, 0}, {2, 2, 1}, {3, 3, 2}, {-1, 0, -1}}) {
         Folder g("One|Two|Three", 0, 200, 80);
         SendMessageA(g, FOLDER_SETSEL, static_cast<WPARAM>(index), 0);
-        const Placement p = g.placement();
-        std::string row1;
+        const std::string row1 = g.picture()[1];  // only the selected tab's outline reaches row 1
         for (int tab = 0; tab < 3; ++tab)
-            row1 += g.picture()[1][(p.tabs[tab].left + p.tabs[tab].right) / 2];
-        EXPECT_EQ(row1, std::string(index == 0 ? "k" : ".") + (index == 1 ? "k" : ".") + (index == 2 ? "k" : "."));
-        SetForegroundWindow(g.parent());
+            EXPECT_EQ(row1[Centre(g.placement().tabs[tab]).x], tab == index ? 'k' : '.') << index << " " << tab;
+        SetForegroundWindow(g.parent);
         HoldControl(true);
         SendMessageA(g, WM_KEYDOWN, index == 0 || index == 1 ? VK_TAB : VK_RIGHT, 0);
         HoldControl(false);
@@ -296,30 +249,40 @@ TEST(FolderKeys, SelectionByKeys) {
         SendMessageA(g, WM_KEYDOWN, VK_LEFT, 0);
         EXPECT_EQ(g.selected() * 10 + g.changes(), afterLeft * 10 + (afterRight != index) + (afterLeft != index));
     }
-    Folder f("One|Two|Three");
-    HWND next = rzt::CreateChild(f.parent(), "Button", WS_TABSTOP, 10, 140, 40, 20, 1);
+    // The focus rectangle only with the focus, in the selected tab; Tab moves the focus on; disabled looks the same.
+    Folder f("One|Two|Three", 0, 200, 80);
+    HWND next = rzt::CreateChild(f.parent, "Button", WS_TABSTOP, 10, 140, 40, 20, 1);
+    const std::vector<std::string> without = f.picture();
     SetFocus(f);
+    Pump();
+    std::vector<std::string> with = f.picture();
+    const RECT tab0 = f.placement().tabs[0];
+    EXPECT_NE(with, without);
+    for (int y = tab0.top; y < tab0.bottom; ++y)  // tab 0 starts at the left edge
+        with[y].replace(0, tab0.right, without[y], 0, tab0.right);
+    EXPECT_EQ(with, without);
     SendMessageA(f, WM_KEYDOWN, VK_TAB, 0);
     EXPECT_EQ(GetFocus(), next);
+    EnableWindow(f, FALSE);
+    Pump();
+    EXPECT_EQ(f.picture(), without);
 }
 
-// Tab 0 selected, tab 1 not, on either edge: the selected tab's rim opens into the page, the other is set back and
-// keeps the page's edge under it.  Disabled arrows: the shadow brush on Windows 95, stock grey elsewhere.
-TEST(FolderPaint, TabsArrowsAndFocus) {
+// The selected tab opens into the page, the others stand back on its edge; disabled arrows in shadow or stock grey.
+TEST(FolderPaint, TabsAndArrows) {
     const char disabled = rzt::Win95Mode() ? 'D' : 'g';
     for (bool bottom : {false, true}) {
         SCOPED_TRACE(bottom ? "bottom tabs" : "top tabs");
         Folder f(kMany, bottom ? FOLDERS_BOTTOM : 0, 200, 80);
         const Placement p = f.placement();
-        const int h = f.slot(kTabHeight), mid1 = (p.tabs[1].left + p.tabs[1].right) / 2;
+        const int h = f.slot(FOLDER_GWL_TABHEIGHT), mid1 = (p.tabs[1].left + p.tabs[1].right) / 2;
         const int edge = bottom ? 80 - h - 5 : h + 3;  // the page's black edge towards the tabs
         const int inside = bottom ? edge - 1 : edge + 1, T = bottom ? 80 - h - 5 : 1, B = bottom ? 79 : h + 3;
         RECT r = f.frame().ArrowBox();
         InflateRect(&r, -1, -1);
         const int mid = r.left + (r.right - r.left) / 2;
         const std::vector<std::string> pic = f.picture();
-        // The first tab's outline at x = 0 and its rim; the page's edge and ring, open under the selected tab and
-        // closed under the other; the far outlines; the arrows, the divider and the left button's rim.
+        // Tab 0's outline at x = 0 and rim; the page's edge and ring under tabs 0 and 1; far outlines; the arrows.
         const std::string got = {pic[(T + B) / 2][0], pic[(T + B) / 2][1], ' ', pic[edge][4], pic[inside][4],
                                  pic[edge][mid1], pic[inside][mid1], ' ', pic[bottom ? B - 1 : T][p.tabs[0].right / 2],
                                  pic[bottom ? B - 2 : T + 2][mid1], pic[bottom ? B - 1 : T][mid1], ' ',
@@ -331,21 +294,6 @@ TEST(FolderPaint, TabsArrowsAndFocus) {
         const std::string row = f.picture()[r.top + 7];
         EXPECT_EQ(std::string({row[r.left + 4], row[r.right - 6]}), std::string("k") + disabled) << "at the last tab";
     }
-    // The focus rectangle only with the focus, within the selected tab; disabled, the folder looks the same.
-    Folder f("One|Two|Three", 0, 200, 80);
-    const std::vector<std::string> without = f.picture();
-    SetFocus(f);
-    Pump();
-    std::vector<std::string> with = f.picture();
-    const RECT tab0 = f.placement().tabs[0];
-    EXPECT_NE(with, without);
-    for (int y = tab0.top; y < tab0.bottom; ++y)  // tab 0 starts at the left edge
-        with[y].replace(0, tab0.right, without[y], 0, tab0.right);
-    EXPECT_EQ(with, without);
-    SetFocus(f.parent());
-    EnableWindow(f, FALSE);
-    Pump();
-    EXPECT_EQ(f.picture(), without);
 }
 
 }  // namespace
