@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,45 +12,30 @@
 
 namespace {
 
-// Just enough of the PE format to read import names.
-class PeFile {
-public:
+// A DLL's machine and the DLLs it imports (lower case), read from the image
+// the loader maps for resources, where addresses are relative to the base.
+struct PeFile {
     explicit PeFile(const std::string &path) {
-        std::ifstream f(path, std::ios::binary);
-        data_.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-        if (data_.size() < sizeof(IMAGE_DOS_HEADER))
+        HMODULE m = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        const auto *base = reinterpret_cast<const BYTE *>(reinterpret_cast<UINT_PTR>(m) & ~UINT_PTR{3});
+        if (!m)
             return;
-        auto *nt = At<IMAGE_NT_HEADERS32>(At<IMAGE_DOS_HEADER>(0)->e_lfanew);
+        const auto *nt = reinterpret_cast<const IMAGE_NT_HEADERS32 *>(
+            base + reinterpret_cast<const IMAGE_DOS_HEADER *>(base)->e_lfanew);
         machine = nt->FileHeader.Machine;
         const IMAGE_DATA_DIRECTORY *dirs = nt->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC
-                                               ? reinterpret_cast<const IMAGE_NT_HEADERS64 *>(nt)->OptionalHeader.DataDirectory
-                                               : nt->OptionalHeader.DataDirectory;
-        sections_ = IMAGE_FIRST_SECTION(nt);
-        sectionCount_ = nt->FileHeader.NumberOfSections;
-        for (auto *d = At<IMAGE_IMPORT_DESCRIPTOR>(Offset(dirs[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress)); d->Name;
-             ++d) {
-            std::string n = At<char>(Offset(d->Name));
+            ? reinterpret_cast<const IMAGE_NT_HEADERS64 *>(nt)->OptionalHeader.DataDirectory
+            : nt->OptionalHeader.DataDirectory;
+        const DWORD rva = dirs[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+        for (auto *d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR *>(base + rva); rva && d->Name; ++d) {
+            std::string n = reinterpret_cast<const char *>(base + d->Name);
             std::transform(n.begin(), n.end(), n.begin(), ::tolower);
             imports.insert(n);
         }
+        FreeLibrary(m);
     }
     WORD machine = 0;
     std::set<std::string> imports;
-
-private:
-    template <class T>
-    const T *At(size_t offset) const {
-        return reinterpret_cast<const T *>(data_.data() + offset);
-    }
-    size_t Offset(DWORD rva) const {
-        for (int i = 0; i < sectionCount_; ++i)
-            if (rva >= sections_[i].VirtualAddress && rva < sections_[i].VirtualAddress + sections_[i].Misc.VirtualSize)
-                return rva - sections_[i].VirtualAddress + sections_[i].PointerToRawData;
-        return 0;
-    }
-    std::vector<char> data_;
-    const IMAGE_SECTION_HEADER *sections_ = nullptr;
-    int sectionCount_ = 0;
 };
 
 // Files do not depend on the platform the tests run as: NT mode only.
