@@ -1,5 +1,4 @@
-// The header's message functions and slot offsets against real controls,
-// and the behaviour its comments promise application authors.
+// The header's functions and slot offsets against real controls, and the behaviour its comments promise.
 #include <gtest/gtest.h>
 
 #include <windowsx.h>
@@ -10,13 +9,11 @@
 #include "tests/support.h"
 
 namespace {
-
 constexpr int kId = 42;
 const HFONT kFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 const DWORD kFont32 = DWORD(rzt::Low32(kFont));
 using Set = std::function<void(HWND)>;
 using Get = std::function<DWORD(HWND)>;
-
 // A slot read as the header says, behind the system base class's bytes.
 Get Slot(int index, const char *base = nullptr) {
     WNDCLASSA c = {};
@@ -28,10 +25,7 @@ Get Read(Value (*get)(HWND)) { return [get](HWND h) { return DWORD(LONG_PTR(get(
 DWORD Style(HWND h) { return GetWindowLongA(h, GWL_STYLE) & 0xFF; }
 void SetFont(HWND h) { SetWindowFont(h, kFont, FALSE); }
 HFONT FontOf(HWND h) { return GetWindowFont(h); }
-
-// A fresh control, a call through the header, what the getter gives back
-// and the documented slot (-1: the getter reads the slot itself) too; the
-// rare style and base class last.
+// A call through the header, what the getter gives back and the slot (-1: the getter reads it itself).
 TEST(HeaderMacros, SetterGetterAndSlotAgree) {
     const HICON icon = LoadIconA(nullptr, MAKEINTRESOURCEA(32516));
     const char *const spin = REZORE32_SPINCLASS, *meter = REZORE32_METERCLASS, *ind = REZORE32_INDICATORCLASS,
@@ -88,9 +82,7 @@ TEST(HeaderMacros, SetterGetterAndSlotAgree) {
         DestroyWindow(h);
     }
 }
-
-// The calendar: the header's point-to-day mapping agrees with the control's
-// clicks (months of 5, 6 and 4 weeks); the chosen day; the jump dialog.
+// Point-to-day agrees with the calendar's clicks (5, 6 and 4 weeks); the chosen day; the jump dialog.
 TEST(HeaderMacros, CalendarAnswers) {
     rzt::RecordingParent parent(40, 40, 320, 260);
     HWND cal = rzt::CreateChild(parent, REZORE32_CALENDARCLASS, 0, 5, 5, 213, 171, kId);
@@ -114,9 +106,7 @@ TEST(HeaderMacros, CalendarAnswers) {
     EXPECT_EQ(Calendar_GetDate(cal), CLNDR_PACKDATE(2000, 2, 1));
     DestroyWindow(cal);
 }
-
-// Class names match in any case; a dialog painted as the header shows has
-// the controls' face colour.  (The border's fixed thickness: Border*.)
+// Class names match in any case; a dialog painted as the header shows has the controls' face colour.
 TEST(HeaderMacros, ClassNamesAndFace) {
     rzt::RecordingParent parent;
     Rezore32Init();
@@ -131,5 +121,4 @@ TEST(HeaderMacros, ClassNamesAndFace) {
     EXPECT_EQ(control.At(5, 5), rzt::FaceColour());
     DestroyWindow(text);
 }
-
 }  // namespace

@@ -1,5 +1,4 @@
-// Spin control: record, step rules, messages and painting, then the held
-// button under real input from another thread while this one dispatches.
+// Spin control: record, steps, painting; the held button under real input from another thread.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,9 +8,7 @@
 #include "tests/support.h"
 
 namespace {
-
 constexpr int kId = 321;
-
 class SpinTest : public testing::Test {
 protected:
     HWND Spin(DWORD style = 0, int w = 20, int h = 40) {
@@ -38,9 +35,7 @@ protected:
     rzt::RecordingParent parent_;
     HWND spin_ = nullptr;
 };
-
-// The record's defaults; SPIN_SETPOS tells the parent only with code 1 or 2,
-// even of the same value; other keys do nothing; the focus flag.
+// The record's defaults; SPIN_SETPOS notifies only with code 1 or 2, even unchanged; other keys; focus.
 TEST_F(SpinTest, RecordAndMessages) {
     Spin();
     EXPECT_EQ(std::vector<LONG>({Slot(SPIN_GWL_RANGE), Slot(SPIN_GWL_POS), Slot(SPIN_GWL_HALF), Slot(SPIN_GWL_STATE)}),
@@ -61,10 +56,7 @@ TEST_F(SpinTest, RecordAndMessages) {
     SetFocus(parent_);
     EXPECT_EQ(Slot(SPIN_GWL_STATE), 0);
 }
-
-// One step by a key, by a sent press or by SPIN_STEP (both going by the real
-// cursor): position, notification, the half remembered even without a change,
-// and the position stored before the parent hears of it.
+// A step by key, sent press or SPIN_STEP (by the real cursor); the position is stored before the parent hears.
 TEST_F(SpinTest, StepRules) {
     enum : WORD { kPressFar = 1, kPressUpper, kStepFar };  // else a key
     struct Case { DWORD style; WORD low, high; LONG start; WORD act; LONG pos; const char *steps; };
@@ -114,7 +106,6 @@ TEST_F(SpinTest, StepRules) {
         DestroyWindow(spin_);
     }
 }
-
 // Halves 7 x 12: glyphs at (3, 2) and (3, 15), the divider on row 12.
 TEST_F(SpinTest, Paints) {
     Spin(0, 14, 24);
@@ -123,8 +114,7 @@ TEST_F(SpinTest, Paints) {
         "L....#####...D", "L....#####...D", "L...#######..D", "L...#######..D", "L............D", "DDDDDDDDDDDDDD",
         "##############", "LLLLLLLLLLLLLD", "L............D", "L............D", "L...#######..D", "L...#######..D",
         "L....#####...D", "L....#####...D", "L.....###....D", "L.....###....D", "L......#.....D", "DDDDDDDDDDDDDD"}));
-    // Side by side with left and right arrows, focused: halves 13 x 6, inset
-    // 2 and edge 1, glyphs at (2, 2) and (16, 2), divider column 13, outline.
+    // Side by side, left/right arrows, focused: halves 13 x 6, glyphs at (2, 2), (16, 2), divider column 13.
     Spin(SPINS_HORZ | SPINS_LRARROWS, 26, 13);
     SetFocus(spin_);
     EXPECT_EQ(Picture(), rzt::Join({
@@ -134,14 +124,12 @@ TEST_F(SpinTest, Paints) {
         "#L......##..D#.L.##.....D#", "#L..........D#.L........D#", "#DDDDDDDDDDDD#.DDDDDDDDDD#",
         "##########################"}));
 }
-
 // Held: the spin sits at screen (50, 50), 20 x 40: upper half y 50..69, lower 70..89.
 const POINT kUpper = {60, 58}, kLower = {60, 82}, kOutside = {250, 300};
 // One action of a script, at a time in milliseconds from its start.
 struct Action { DWORD at; std::function<void()> run; };
 Action MoveTo(DWORD at, POINT p) { return {at, [p] { rzt::MoveCursor(p, 0); }}; }
 Action Press(DWORD at, DWORD flags = MOUSEEVENTF_LEFTDOWN) { return {at, [flags] { rzt::Mouse(flags); }}; }
-
 class HeldSpinTest : public SpinTest {
 protected:
     void SetUp() override {
@@ -151,8 +139,7 @@ protected:
         rzt::MoveCursor(kOutside, 100);
         parent_.sent.clear();
     }
-    // Plays the script on another thread from `start` while this one
-    // dispatches; returns this thread's processor time in milliseconds.
+    // Plays the script on another thread while this one dispatches; returns this thread's processor ms.
     double Play(POINT start, const std::vector<Action> &script) {
         rzt::MoveCursor(start);
         FILETIME c, e, k0, u0, k1, u1;
@@ -177,9 +164,7 @@ protected:
         return ms(k1) - ms(k0) + ms(u1) - ms(u0);
     }
 };
-
-// Upper half: a step, the next after 375 ms, then every 75 ms; lower half
-// down, outside a pause.  The loop waits for the time rather than polling.
+// Upper half: a step, the next after 375 ms, then every 75 ms; lower half down; outside a pause; no polling.
 TEST_F(HeldSpinTest, RepeatsSwapsHalvesAndPausesOutsideWithoutBurningTheProcessor) {
     std::string seen;  // the upper and lower half's look ('P' pressed) while up, while down, released
     auto look = [&] {
@@ -209,7 +194,6 @@ TEST_F(HeldSpinTest, RepeatsSwapsHalvesAndPausesOutsideWithoutBurningTheProcesso
     EXPECT_EQ(Slot(SPIN_GWL_HALF), 2);
     EXPECT_LT(cpu, 250.0) << "ms of processor time in 2.2 s held";  // a polling loop would use all of it
 }
-
 TEST_F(HeldSpinTest, DoubleClickStepsOnceThenForwards) {
     Play(kUpper, {Press(50), Press(150, MOUSEEVENTF_LEFTUP), Press(250), Press(350, MOUSEEVENTF_LEFTUP)});
     EXPECT_EQ(Steps(), "u");
@@ -217,9 +201,7 @@ TEST_F(HeldSpinTest, DoubleClickStepsOnceThenForwards) {
                             [](const rzt::Sent &s) { return s.msg == SPIN_LBUTTONDBLCLK; }), 1);
     EXPECT_EQ(Spin_GetPos(spin_), 501);
 }
-
-// Swapped buttons: WM_LBUTTONDOWN while the right button is down, which the
-// loop must watch (posted: Wine does not swap injected buttons).
+// Swapped buttons: the loop watches the right button (posted: Wine does not swap injected buttons).
 TEST_F(HeldSpinTest, SwappedButtonsWatchTheRightButton) {
     const std::vector<Action> script = {
         Press(50, MOUSEEVENTF_RIGHTDOWN),
@@ -235,9 +217,7 @@ TEST_F(HeldSpinTest, SwappedButtonsWatchTheRightButton) {
     Play(kLower, script);  // not swapped: the left button is up, one step
     EXPECT_EQ(Steps(), "d");
 }
-
-// A notification that takes the press away ends the hold at once: no further
-// step, and the thread dispatches again while the button is still down.
+// A notification that takes the press away ends the hold at once, the button still down.
 TEST_F(HeldSpinTest, HoldEndsWhenTheSpinLosesThePress) {
     const std::pair<const char *, std::function<void(HWND spin, HWND parent)>> cases[] = {
         {"destroyed", [](HWND spin, HWND) { DestroyWindow(spin); }},
@@ -266,5 +246,4 @@ TEST_F(HeldSpinTest, HoldEndsWhenTheSpinLosesThePress) {
         EnableWindow(spin_, TRUE);
     }
 }
-
 }  // namespace
