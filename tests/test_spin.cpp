@@ -35,51 +35,37 @@ protected:
     rzt::RecordingParent parent_;
     HWND spin_ = nullptr;
 };
-// The record's defaults; SPIN_SETPOS notifies only with code 1 or 2, even unchanged; other keys; focus.
-TEST_F(SpinTest, RecordAndMessages) {
-    Spin();
-    EXPECT_EQ(std::vector<LONG>({Slot(SPIN_GWL_RANGE), Slot(SPIN_GWL_POS), Slot(SPIN_GWL_HALF), Slot(SPIN_GWL_STATE)}),
-              std::vector<LONG>({0x10000, 0, 0, 0}));
-    EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(Slot(SPIN_GWL_BITMAP)))),
-              static_cast<DWORD>(OBJ_BITMAP));
-    for (int key : {VK_SPACE, VK_RETURN, VK_PRIOR, 0x41})
-        EXPECT_EQ(SendMessageA(spin_, WM_KEYDOWN, key, 0), 0);
-    for (LPARAM code : {0, 3, -1})
-        EXPECT_EQ(SendMessageA(spin_, SPIN_SETPOS, 1000, code), 0);
-    EXPECT_EQ(std::vector<LONG>({Spin_GetPos(spin_), Slot(SPIN_GWL_HALF), static_cast<LONG>(parent_.sent.size())}),
-              std::vector<LONG>({1000, 0, 0}));
-    Spin_SetPos(spin_, 1000, SPINN_DOWN);
-    Spin_SetPos(spin_, 0, SPINN_UP);
-    EXPECT_EQ(Steps(), "du");
-    SetFocus(spin_);
-    EXPECT_EQ(Slot(SPIN_GWL_STATE), 1);
-    SetFocus(parent_);
-    EXPECT_EQ(Slot(SPIN_GWL_STATE), 0);
-}
-// A step by key, sent press or SPIN_STEP (by the real cursor); the position is stored before the parent hears.
+// A step by message: a key, a press or SPIN_STEP (by the real cursor: u upper half, f far), SPIN_SETPOS
+// (notifies with code 1 or 2 only, even unchanged); the position is stored before the parent hears of it.
 TEST_F(SpinTest, StepRules) {
-    enum : WORD { kPressFar = 1, kPressUpper, kStepFar };  // else a key
-    struct Case { DWORD style; WORD low, high; LONG start; WORD act; LONG pos; const char *steps; };
+    const UINT key = WM_KEYDOWN, press = WM_LBUTTONDOWN, set = SPIN_SETPOS;
+    const LPARAM lower = MAKELPARAM(10, 35);
+    struct Case {
+        DWORD style; WORD low, high; LONG start; UINT msg; WPARAM wParam; LPARAM lParam; char cursor; LONG pos;
+        const char *steps; LONG half;
+    };
     const Case cases[] = {
-        {0, 0, 1, 1, VK_UP, 0, "u"},                         // wraps to the minimum
-        {0, 0, 1, 0, VK_DOWN, 1, "d"},                       // and to the maximum
-        {SPINS_NOWRAP, 0, 1, 0, VK_DOWN, 0, ""},
-        {SPINS_NOWRAP, 0, 9, 9, VK_UP, 9, ""},
-        {SPINS_NOWRAP, 0, 5, 10, VK_RIGHT, 5, "d"},          // from above down lands on the maximum
-        {SPINS_NOWRAP, 0, 5, 10, VK_LEFT, 10, ""},
-        {0, 0, 9, 700, VK_UP, 0, "u"},
-        {0, 5, 9, -3, VK_UP, -2, "u"},
-        {0, 5, 9, -3, VK_DOWN, 9, "d"},
-        {0, 0x8000, 0xFFFF, 65534, VK_UP, 65535, "u"},       // the limits are unsigned
-        {0, 0x8000, 0xFFFF, 65535, VK_LEFT, 32768, "u"},
-        {0, 0x8000, 0xFFFF, 40000, VK_RIGHT, 39999, "d"},
-        {0, 4, 4, 4, VK_UP, 4, ""},                          // equal limits: a wrap is no change
-        {SPINS_HORZ, 0, 9, 5, VK_LEFT, 6, "u"},
-        {SPINS_HORZ, 0, 9, 5, VK_RIGHT, 4, "d"},
-        {SPINS_HORZ, 0, 9, 5, VK_UP, 6, "u"},
-        {0, 0, 9, 5, kPressFar, 5, ""},
-        {0, 0, 9, 5, kPressUpper, 6, "u"},
-        {0, 0, 9, 700, kStepFar, 700, ""},
+        {0, 0, 1, 1, key, VK_UP, 0, 0, 0, "u", 1},                     // wraps to the minimum
+        {0, 0, 1, 0, key, VK_DOWN, 0, 0, 1, "d", 2},                   // and to the maximum
+        {SPINS_NOWRAP, 0, 1, 0, key, VK_DOWN, 0, 0, 0, "", 2},
+        {SPINS_NOWRAP, 0, 5, 10, key, VK_RIGHT, 0, 0, 5, "d", 2},      // from above down lands on the maximum
+        {SPINS_NOWRAP, 0, 5, 10, key, VK_LEFT, 0, 0, 10, "", 1},
+        {0, 5, 9, -3, key, VK_UP, 0, 0, -2, "u", 1},
+        {0, 5, 9, -3, key, VK_DOWN, 0, 0, 9, "d", 2},
+        {0, 0x8000, 0xFFFF, 65534, key, VK_UP, 0, 0, 65535, "u", 1},   // the limits are unsigned
+        {0, 0x8000, 0xFFFF, 65535, key, VK_LEFT, 0, 0, 32768, "u", 1},
+        {0, 0x8000, 0xFFFF, 40000, key, VK_RIGHT, 0, 0, 39999, "d", 2},
+        {0, 4, 4, 4, key, VK_UP, 0, 0, 4, "", 1},                      // equal limits: a wrap is no change
+        {SPINS_HORZ, 0, 9, 5, key, VK_LEFT, 0, 0, 6, "u", 1},
+        {0, 0, 9, 5, key, VK_SPACE, 0, 0, 5, "", 0},                   // other keys do nothing
+        {0, 0, 9, 5, press, MK_LBUTTON, lower, 'f', 5, "", 2},         // the half pressed, but no step
+        {0, 0, 9, 5, press, MK_LBUTTON, lower, 'u', 6, "u", 1},
+        {0, 0, 9, 700, SPIN_STEP, 0, 0, 'f', 700, "", 0},
+        {0, 0, 9, 5, set, 1000, 0, 0, 1000, "", 0},
+        {0, 0, 9, 5, set, 1000, 3, 0, 1000, "", 0},
+        {0, 0, 9, 5, set, 1000, -1, 0, 1000, "", 0},
+        {0, 0, 9, 1000, set, 1000, SPINN_DOWN, 0, 1000, "d", 0},
+        {0, 0, 9, 5, set, 0, SPINN_UP, 0, 0, "u", 0},
     };
     LONG seen = -1;
     parent_.onCommand = [&](const rzt::Sent &) { seen = Spin_GetPos(spin_); };
@@ -89,26 +75,23 @@ TEST_F(SpinTest, StepRules) {
         parent_.sent.clear();
         seen = -1;
         POINT upper = {10, 5};
-        if (c.act <= kStepFar && ClientToScreen(spin_, &upper))
-            rzt::MoveCursor(c.act == kPressUpper ? upper : POINT{700, 500});
-        if (c.act == kStepFar)
-            Spin_Step(spin_);
-        else if (c.act <= kStepFar)
-            SendMessageA(spin_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 35));  // on the lower half
-        else
-            SendMessageA(spin_, WM_KEYDOWN, c.act, 0);
+        if (c.cursor && ClientToScreen(spin_, &upper))
+            rzt::MoveCursor(c.cursor == 'u' ? upper : POINT{700, 500});
+        SendMessageA(spin_, c.msg, c.wParam, c.lParam);
         EXPECT_EQ(Spin_GetPos(spin_), c.pos) << &c - cases;
         EXPECT_EQ(Steps(), c.steps) << &c - cases;
         EXPECT_EQ(seen, *c.steps ? c.pos : -1) << &c - cases;
-        if (c.act > kStepFar) {
-            EXPECT_EQ(Slot(SPIN_GWL_HALF), c.act == VK_UP || c.act == VK_LEFT ? 1 : 2) << &c - cases;
-        }
+        EXPECT_EQ(Slot(SPIN_GWL_HALF), c.half) << &c - cases;
         DestroyWindow(spin_);
     }
 }
-// Halves 7 x 12: glyphs at (3, 2) and (3, 15), the divider on row 12.
-TEST_F(SpinTest, Paints) {
+// The record's defaults and focus flag; halves 7 x 12: glyphs at (3, 2) and (3, 15), the divider on row 12.
+TEST_F(SpinTest, RecordFocusAndPaint) {
     Spin(0, 14, 24);
+    EXPECT_EQ(std::vector<LONG>({Slot(SPIN_GWL_RANGE), Slot(SPIN_GWL_POS), Slot(SPIN_GWL_HALF), Slot(SPIN_GWL_STATE)}),
+              std::vector<LONG>({0x10000, 0, 0, 0}));
+    EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(Slot(SPIN_GWL_BITMAP)))),
+              static_cast<DWORD>(OBJ_BITMAP));
     EXPECT_EQ(Picture(), rzt::Join({
         "LLLLLLLLLLLLLL", "L............D", "L............D", "L......#.....D", "L.....###....D", "L.....###....D",
         "L....#####...D", "L....#####...D", "L...#######..D", "L...#######..D", "L............D", "DDDDDDDDDDDDDD",
@@ -117,12 +100,15 @@ TEST_F(SpinTest, Paints) {
     // Side by side, left/right arrows, focused: halves 13 x 6, glyphs at (2, 2), (16, 2), divider column 13.
     Spin(SPINS_HORZ | SPINS_LRARROWS, 26, 13);
     SetFocus(spin_);
+    EXPECT_EQ(Slot(SPIN_GWL_STATE), 1);
     EXPECT_EQ(Picture(), rzt::Join({
         "##########################", "#LLLLLLLLLLL.#.LLLLLLLLLL#", "#L..........D#.L........D#",
         "#L......##..D#.L.##.....D#", "#L....####..D#.L.####...D#", "#L..######..D#.L.######.D#",
         "#L.#######..D#.L.#######D#", "#L..######..D#.L.######.D#", "#L....####..D#.L.####...D#",
         "#L......##..D#.L.##.....D#", "#L..........D#.L........D#", "#DDDDDDDDDDDD#.DDDDDDDDDD#",
         "##########################"}));
+    SetFocus(parent_);
+    EXPECT_EQ(Slot(SPIN_GWL_STATE), 0);
 }
 // Held: the spin sits at screen (50, 50), 20 x 40: upper half y 50..69, lower 70..89.
 const POINT kUpper = {60, 58}, kLower = {60, 82}, kOutside = {250, 300};
@@ -148,9 +134,7 @@ protected:
         std::thread player([&] {
             const DWORD begin = GetTickCount();
             for (const Action &a : script) {
-                const LONG wait = static_cast<LONG>(begin + a.at - GetTickCount());
-                if (wait > 0)
-                    Sleep(wait);
+                Sleep(static_cast<DWORD>(std::max(static_cast<LONG>(begin + a.at - GetTickCount()), 0L)));
                 a.run();
             }
             done = true;
@@ -194,15 +178,9 @@ TEST_F(HeldSpinTest, RepeatsSwapsHalvesAndPausesOutsideWithoutBurningTheProcesso
     EXPECT_EQ(Slot(SPIN_GWL_HALF), 2);
     EXPECT_LT(cpu, 250.0) << "ms of processor time in 2.2 s held";  // a polling loop would use all of it
 }
-TEST_F(HeldSpinTest, DoubleClickStepsOnceThenForwards) {
-    Play(kUpper, {Press(50), Press(150, MOUSEEVENTF_LEFTUP), Press(250), Press(350, MOUSEEVENTF_LEFTUP)});
-    EXPECT_EQ(Steps(), "u");
-    EXPECT_EQ(std::count_if(parent_.sent.begin(), parent_.sent.end(),
-                            [](const rzt::Sent &s) { return s.msg == SPIN_LBUTTONDBLCLK; }), 1);
-    EXPECT_EQ(Spin_GetPos(spin_), 501);
-}
-// Swapped buttons: the loop watches the right button (posted: Wine does not swap injected buttons).
-TEST_F(HeldSpinTest, SwappedButtonsWatchTheRightButton) {
+// Swapped buttons: the loop watches the right button (posted: Wine does not swap injected buttons);
+// a double click steps once, then goes to the parent.
+TEST_F(HeldSpinTest, SwappedButtonsAndDoubleClick) {
     const std::vector<Action> script = {
         Press(50, MOUSEEVENTF_RIGHTDOWN),
         {200, [this] { PostMessageA(spin_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 32)); }},
@@ -216,6 +194,10 @@ TEST_F(HeldSpinTest, SwappedButtonsWatchTheRightButton) {
     parent_.sent.clear();
     Play(kLower, script);  // not swapped: the left button is up, one step
     EXPECT_EQ(Steps(), "d");
+    parent_.sent.clear();
+    Play(kUpper, {Press(50), Press(150, MOUSEEVENTF_LEFTUP), Press(250), Press(350, MOUSEEVENTF_LEFTUP)});
+    EXPECT_EQ(Steps(), "u");
+    EXPECT_EQ(parent_.sent.back().msg, static_cast<UINT>(SPIN_LBUTTONDBLCLK));
 }
 // A notification that takes the press away ends the hold at once, the button still down.
 TEST_F(HeldSpinTest, HoldEndsWhenTheSpinLosesThePress) {
