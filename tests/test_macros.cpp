@@ -3,8 +3,6 @@
 
 #include <windowsx.h>
 
-#include <functional>
-
 #include "tests/dialog_driver.h"
 #include "tests/support.h"
 
