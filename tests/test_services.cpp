@@ -80,11 +80,12 @@ TEST(Broadcast, AddResetAndSend) {
         DestroyWindow(h);
 }
 
-// The first field of the device entry into a guarded buffer of its size; entries the system cannot keep
-// as they are (NULL name: a lone lead byte, a lead byte before a quote or a comma) need only agree.
-TEST(Printer, FirstFieldOfTheDeviceEntry) {
-    char saved[512] = {};
-    const bool hadEntry = GetProfileStringA("windows", "device", "\x01", saved, sizeof(saved)) && saved[0] != 1;
+// The printer name is the first field of the device entry, into a guarded buffer of its size (entries the
+// system cannot keep as they are need only agree: NULL name); Wine keeps the input method on and replaces no
+// system cursor: there only the arguments and the saved arrow's life can be checked.
+TEST(Services, PrinterInputMethodAndCursor) {
+    char device[512] = {};
+    const bool hadEntry = GetProfileStringA("windows", "device", "\x01", device, sizeof(device)) && device[0] != 1;
     const std::string tenThousand(10000, 'p'), cut = std::string(126, 'p') + "\x83\x5C", fits(PRINTER_BUFFER - 1, 'p');
     const std::pair<const char *, const char *> cases[] = {  // entry, name
         {"Office Printer,DRV,LPT1:", "Office Printer"}, {",,Lead,X", "Lead"}, {"OnlyName", "OnlyName"},
@@ -102,11 +103,7 @@ TEST(Printer, FirstFieldOfTheDeviceEntry) {
                   std::make_tuple(c.second ? c.second : name, BOOL(!name.empty()), true, std::string::npos)) << c.first;
     }
     EXPECT_FALSE(GetPrinterName(nullptr));
-    WriteProfileStringA("windows", "device", hadEntry ? saved : nullptr);
-}
-
-// Wine keeps the input method on and no system cursor replaced: only the arguments and the saved arrow's life.
-TEST(Services, InputMethodAndCursor) {
+    WriteProfileStringA("windows", "device", hadEntry ? device : nullptr);
     HWND edit = CreateWindowA("EDIT", "", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
     for (HWND target : {edit, HWND{}})
         FepControl(target, TRUE), FepControl(target, FALSE), FEPWordRegisterd(target);

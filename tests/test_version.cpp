@@ -10,10 +10,7 @@
 
 namespace {
 std::string TempDir() { char path[MAX_PATH]; return std::string(path, GetTempPathA(MAX_PATH, path)); }
-std::string MakeFile(const std::string &path) {  // an empty file
-    CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    return path;
-}
+void Touch(const std::string &path) { CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, 0, CREATE_NEW, 0, 0)); }
 
 // Each string item of both DLLs' resource, by the 16-bit view of its number, into a guarded buffer (unknown
 // items and translations give "" and 0); files that cannot be read give no block and leave the translation.
@@ -29,8 +26,7 @@ TEST(Version, ResourcesAndUnreadableFiles) {
         SCOPED_TRACE(dll);
         DWORD translation = 0;
         HGLOBAL block = OpenVerInf(dll.c_str(), &translation);
-        ASSERT_NE(block, nullptr);
-        EXPECT_EQ(translation, 0x04E40411u);
+        ASSERT_TRUE(block && translation == 0x04E40411u) << translation;
         EXPECT_EQ(GlobalFlags(block) & GMEM_LOCKCOUNT, 0u) << "returned unlocked";
         for (const auto &i : items) {
             rzt::Guarded out(VERINF_BUFFER);
@@ -43,7 +39,8 @@ TEST(Version, ResourcesAndUnreadableFiles) {
     }
     EXPECT_EQ(GetNEBAPLDLLVersion(), REZORE32_VERSION_MAJOR * 100 + REZORE32_VERSION_MINOR);
     EXPECT_EQ(GetVerInf(nullptr, 0x04E40411, VERINF_PRODUCTNAME, rzt::Guarded(VERINF_BUFFER).data()), 0);
-    const std::string temp = TempDir(), plain = MakeFile(temp + "rz_plain.txt"), longName(10000, 'a');
+    const std::string temp = TempDir(), plain = temp + "rz_plain.txt", longName(10000, 'a');
+    Touch(plain);
     for (const char *path : {static_cast<const char *>(nullptr), "", longName.c_str(), "C:\\rz\x82", temp.c_str(),
                              "C:\\rz_missing.dll", plain.c_str()}) {
         DWORD translation = 7;
@@ -57,9 +54,20 @@ TEST(Version, ResourcesAndUnreadableFiles) {
     DeleteFileA(plain.c_str());
 }
 
-// Profile and help names from module paths: the last dot's run, and no separator inside a character.
-TEST(Version, FileNameRules) {
-    struct { const char *path, *ini, *beside, *help; } const cases[] = {
+// The profile and help names of a module, each into a guarded buffer of its documented size.
+std::string Names(HINSTANCE module) {
+    rzt::Guarded ini(INIFILE_BUFFER), help(HLPFILE_BUFFER);
+    GetIniFileName(module, ini.data());
+    GetHlpFileName(module, help.data());
+    EXPECT_TRUE(ini.GuardsIntact() && help.GuardsIntact());
+    return ini.text() + "|" + help.text();
+}
+
+// Names from module paths (the last dot's run, no separator inside a character), then of copies of the DLL
+// loaded without running them, with the help file beside one once it exists; the test program's own name
+// fits 24 bytes with .INI unless it is rezore32_tests_win95.
+TEST(Version, ProfileAndHelpNames) {
+    struct { const char *path, *ini, *beside, *help; } const paths[] = {
         {"C:\\MY.DIR\\APP.EXE", "APP.INI", "C:\\MY.DIR\\APP.EXE.HLP", "APP.HLP"},
         {"C:\\D\\A..B...EXE", "A.INI", "C:\\D\\A.B.EXE.HLP", "A.HLP"},
         {"C:\\D\\..X.Y", "..X.INI", "C:\\D\\.X.Y.HLP", "..X.HLP"},
@@ -71,23 +79,9 @@ TEST(Version, FileNameRules) {
         {"C:\\D\\\x83\x5C", "\x83\x5C.INI", "C:\\D\\\x83\x5C.HLP", "\x83\x5C.HLP"},
     };
     const auto text = [](rz::Text t) { return std::string(t.ok() ? t.c_str() : "(failed)"); };
-    for (const auto &c : cases)
+    for (const auto &c : paths)
         EXPECT_EQ(text(rz::IniFileName(c.path)) + " " + text(rz::HelpFileBeside(c.path)) + " " +
                       text(rz::HelpFileName(c.path)), std::string(c.ini) + " " + c.beside + " " + c.help) << c.path;
-}
-
-// The profile and help names of a module, each into a guarded buffer of its documented size.
-std::string Names(HINSTANCE module) {
-    rzt::Guarded ini(INIFILE_BUFFER), help(HLPFILE_BUFFER);
-    GetIniFileName(module, ini.data());
-    GetHlpFileName(module, help.data());
-    EXPECT_TRUE(ini.GuardsIntact() && help.GuardsIntact());
-    return ini.text() + "|" + help.text();
-}
-
-// The names of copies of the DLL loaded without running them (odd names, long paths), the help file beside
-// one once it exists; the test program's own name fits 24 bytes with .INI unless it is rezore32_tests_win95.
-TEST(Version, ProfileAndHelpNamesOfModules) {
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     const std::string base = strtok(strrchr(self, '\\') + 1, ".");
@@ -111,7 +105,8 @@ TEST(Version, ProfileAndHelpNamesOfModules) {
         const HGLOBAL block = OpenVerInf(path.c_str(), &translation);
         EXPECT_TRUE(module && block && IsFileExist(path.c_str())) << c.file;
         GlobalFree(block);
-        const std::string beside = MakeFile(path + ".HLP");
+        const std::string beside = path + ".HLP";
+        Touch(beside);
         EXPECT_EQ(Names(module), c.ini + "|" + (beside.size() < HLPFILE_BUFFER ? beside : "")) << "beside " << c.file;
         DeleteFileA(beside.c_str());
         FreeLibrary(module);
