@@ -17,9 +17,9 @@ namespace {
 struct PeFile {
     explicit PeFile(const std::string &path) {
         HMODULE m = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-        const auto *base = reinterpret_cast<const BYTE *>(reinterpret_cast<UINT_PTR>(m) & ~UINT_PTR{3});
         if (!m)
             return;
+        const auto *base = reinterpret_cast<const BYTE *>(reinterpret_cast<UINT_PTR>(m) & ~UINT_PTR{3});
         const auto *nt = reinterpret_cast<const IMAGE_NT_HEADERS32 *>(
             base + reinterpret_cast<const IMAGE_DOS_HEADER *>(base)->e_lfanew);
         machine = nt->FileHeader.Machine;
