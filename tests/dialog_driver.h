@@ -3,32 +3,28 @@
 #pragma once
 
 #include <windows.h>
-
 #include <functional>
 #include <string>
 #include <vector>
-
 #include "tests/support.h"
 
 namespace rzt {
 
-// Calls `run`, which runs a modal loop, while `steps` run one per 30 ms
-// timer tick; a step returns false to be tried again on the next tick.
-// Whatever dialog or message box is still open 20 s after the start is
-// cancelled, so no test hangs.  True when every step ran.
+// Calls `run`, which runs a modal loop, while `steps` run one per 30 ms timer tick; a step returns false
+// to be tried again on the next tick.  Whatever dialog or message box is still open 20 s after the start
+// is cancelled, so no test hangs.  True when every step ran.
 using Step = std::function<bool()>;
 bool RunScript(std::vector<Step> steps, const std::function<void()> &run);
 
 // The last visible dialog of this thread that `pick` accepts; the old-style
 // file dialog (it has the directory list 1121); a message box of `owner`.
 HWND FindDialog(std::function<bool(HWND)> pick);
-inline HWND FindFileDialog() {
-    return FindDialog([](HWND w) { return GetDlgItem(w, 1121) != nullptr; });
-}
+inline HWND FindFileDialog() { return FindDialog([](HWND w) { return GetDlgItem(w, 1121) != nullptr; }); }
 inline HWND FindMessageBox(HWND owner) {
     return FindDialog([owner](HWND w) { return GetWindow(w, GW_OWNER) == owner && !GetDlgItem(w, 1121); });
 }
-std::string ItemText(HWND dialog, int id);  // a message box's text is item 0xFFFF
+std::string WindowText(HWND window);
+inline std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }  // a box's: 0xFFFF
 inline void PostClick(HWND dialog, int id) {  // as the button itself notifies
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
@@ -37,6 +33,8 @@ inline bool SamePath(const std::string &a, const std::string &b) { return lstrcm
 std::string CurrentDirectory();
 bool RemoveTree(const std::string &path);  // files included; true when it is gone
 inline HMODULE Library() { return GetModuleHandleA("REZORE32.DLL"); }
+// A text as the library holds it: UTF-8 source text in the ANSI code page (Shift-JIS here).
+std::string Ansi(const char *utf8);
 
 // Replaces GetOpenFileNameA and GetSaveFileNameA inside the library while it
 // lives: each call is recorded and answered by `answer` (default: 0).

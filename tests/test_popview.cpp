@@ -9,16 +9,15 @@ namespace {
 
 using rzt::Pump;
 
+// Where the viewer stands: around the cursor, clamped to the screen; when the grace time is over.
 TEST(PopViewRules, PlaceAndGrace) {
-    if (rzt::Win95Mode())
-        GTEST_SKIP() << "plain values: the same on both platforms";
     const struct { POINT cursor; SIZE text; RECT expected; } places[] = {
         // 100 x 40 text, avg 8: 124 x 64, starting 50 left and 36 above the cursor.
-        {{400, 300}, {100, 40}, {350, 264, 474, 328}},  // on the screen
-        {{10, 10}, {100, 40}, {0, 0, 124, 64}},         // off the left and top
-        {{790, 590}, {100, 40}, {676, 536, 800, 600}},  // off the right and bottom
-        {{0, 600}, {100, 40}, {0, 536, 124, 600}},      // at the very edge
-        {{400, 300}, {101, 41}, {350, 264, 475, 329}},  // odd sizes halve toward zero
+        {{400, 300}, {100, 40}, {350, 264, 474, 328}},     // on the screen
+        {{10, 10}, {100, 40}, {0, 0, 124, 64}},            // off the left and top
+        {{790, 590}, {100, 40}, {676, 536, 800, 600}},     // off the right and bottom
+        {{0, 600}, {100, 40}, {0, 536, 124, 600}},         // at the very edge
+        {{400, 300}, {101, 41}, {350, 264, 475, 329}},     // odd sizes halve toward zero
         {{400, 300}, {900, 700}, {-124, -124, 800, 600}},  // wider and higher than the screen
         {{0, 300}, {900, 40}, {-124, 264, 800, 328}},      // wider, cursor at the left
     };
@@ -35,7 +34,6 @@ TEST(PopViewRules, PlaceAndGrace) {
         EXPECT_EQ(rz::popview::GraceOver(c.now, c.closeAfter), c.over) << std::hex << c.now << " " << c.closeAfter;
 }
 
-// ------------------------------------------------------------------ windows
 // Counts the key messages that reach any window of this thread.
 int g_keyMessages;
 LRESULT CALLBACK CountKeys(int code, WPARAM wParam, LPARAM lParam) {
@@ -77,10 +75,8 @@ protected:
     HHOOK hook_ = nullptr;
 };
 
-// Around the cursor (the clamping is the rule above), its text block's
-// size, owned, holding the capture, with a 2-pixel black frame from (1, 1)
-// to (W - avg, H - avg), white inside.  (The shadow darkens what the screen
-// showed, which a window surface under Wine does not hold.)
+// Around the cursor, its text block's size, owned, holding the capture, a 2-pixel black frame from (1, 1)
+// to (W - avg, H - avg), white inside.  (The shadow darkens the screen, which Wine's window surface lacks.)
 TEST_F(PopViewTest, OpensAroundTheCursorAndPaints) {
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FIXED_FONT));
@@ -97,8 +93,7 @@ TEST_F(PopViewTest, OpensAroundTheCursorAndPaints) {
     RECT r;
     GetWindowRect(viewer, &r);
     EXPECT_TRUE(EqualRect(&r, &expected)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
-    EXPECT_EQ(GetWindow(viewer, GW_OWNER), parent_.hwnd());
-    EXPECT_EQ(GetCapture(), viewer);
+    EXPECT_TRUE(GetWindow(viewer, GW_OWNER) == parent_.hwnd() && GetCapture() == viewer);
     UpdateWindow(viewer);
     rzt::Snapshot(viewer, shown);
     const struct { int x, y; COLORREF colour; } pixels[] = {
@@ -108,22 +103,9 @@ TEST_F(PopViewTest, OpensAroundTheCursorAndPaints) {
         EXPECT_EQ(shown.At(p.x, p.y), p.colour) << p.x << "," << p.y;
 }
 
-TEST_F(PopViewTest, AButtonReleaseClosesOnlyAfterTheGrace) {
-    HWND viewer = PopView(parent_, "text");
-    const DWORD opened = GetTickCount();
-    rzt::Mouse(MOUSEEVENTF_LEFTDOWN);
-    rzt::Mouse(MOUSEEVENTF_LEFTUP, {}, 100);
-    ASSERT_LT(GetTickCount() - opened, 450u) << "too slow to test the grace";
-    EXPECT_TRUE(IsWindow(viewer)) << "a release within 500 ms is ignored";
-    Pump(500);
-    rzt::MoveCursor({20, 20}, 50);  // anywhere: the viewer holds the capture
-    rzt::Mouse(MOUSEEVENTF_LEFTDOWN);
-    rzt::Mouse(MOUSEEVENTF_LEFTUP, {}, 150);
-    EXPECT_FALSE(IsWindow(viewer));
-    ExpectClosedCleanly();
-}
-
-TEST_F(PopViewTest, KeysAreSwallowedAndTheReleaseCloses) {
+// Keys are swallowed and a key's release closes at once; a button release closes only after the grace,
+// wherever the mouse is (the viewer holds the capture).
+TEST_F(PopViewTest, ClosedByAKeyOrButtonRelease) {
     HWND viewer = PopView(parent_, "text");
     Pump(50);
     g_keyMessages = 0;
@@ -135,8 +117,21 @@ TEST_F(PopViewTest, KeysAreSwallowedAndTheReleaseCloses) {
     EXPECT_FALSE(IsWindow(viewer)) << "the release closes at once";
     EXPECT_EQ(g_keyMessages, 0) << "neither press nor release reached a window";
     ExpectClosedCleanly();
+    viewer = PopView(parent_, "text");
+    const DWORD opened = GetTickCount();
+    rzt::Mouse(MOUSEEVENTF_LEFTDOWN);
+    rzt::Mouse(MOUSEEVENTF_LEFTUP, {}, 100);
+    ASSERT_LT(GetTickCount() - opened, 450u) << "too slow to test the grace";
+    EXPECT_TRUE(IsWindow(viewer)) << "a release within 500 ms is ignored";
+    Pump(500);
+    rzt::MoveCursor({20, 20}, 50);
+    rzt::Mouse(MOUSEEVENTF_LEFTDOWN);
+    rzt::Mouse(MOUSEEVENTF_LEFTUP, {}, 150);
+    EXPECT_FALSE(IsWindow(viewer));
+    ExpectClosedCleanly();
 }
 
+// Every way of closing removes hook and capture; the text is only what the viewer can show.
 TEST_F(PopViewTest, EveryWayOfClosingRemovesHookAndCapture) {
     void (*const ways[])(HWND viewer, HWND owner) = {
         [](HWND v, HWND) { SendMessageA(v, WM_CLOSE, 0, 0); },
@@ -157,7 +152,7 @@ TEST_F(PopViewTest, EveryWayOfClosingRemovesHookAndCapture) {
     for (const char *text : {static_cast<const char *>(nullptr), big.c_str()}) {
         HWND viewer = PopView(nullptr, text);
         ASSERT_NE(viewer, nullptr);
-        EXPECT_EQ(GetWindowTextLengthA(viewer), text ? 255 : 0) << "only what the viewer can show";
+        EXPECT_EQ(GetWindowTextLengthA(viewer), text ? 255 : 0);
         UpdateWindow(viewer);
         DestroyWindow(viewer);
     }

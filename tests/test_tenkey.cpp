@@ -1,7 +1,7 @@
 // The ten-key pad: its toggle, the codes its buttons send, its close box.
 #include <gtest/gtest.h>
 
-#include "tests/support.h"
+#include "tests/dialog_driver.h"
 
 namespace {
 
@@ -25,23 +25,19 @@ protected:
     rzt::RecordingParent parent_{120, 100, 360, 280};
 };
 
+// Each button shows its text and sends its character code, other commands send nothing; button colours.
 TEST_F(TenKey, EachButtonSendsItsCharacterCode) {
     HWND pad = OpenCentred(parent_);
-    const struct {
-        const char *text;
-        WPARAM code;
-    } keys[] = {{"0", 48}, {"1", 49}, {"2", 50}, {"3", 51}, {"4", 52}, {"5", 53}, {"6", 54}, {"7", 55},
-                {"8", 56}, {"9", 57}, {",", 44}, {".", 46}, {"C", 27}, {"\x81\xA9", 8}};  // ←
+    const std::pair<const char *, WPARAM> keys[] = {{"0", 48}, {"1", 49}, {"2", 50}, {"3", 51}, {"4", 52}, {"5", 53},
+        {"6", 54}, {"7", 55}, {"8", 56}, {"9", 57}, {",", 44}, {".", 46}, {"C", 27}, {"\x81\xA9", 8}};  // ←
     for (const auto &k : keys) {
-        SCOPED_TRACE(k.text);
-        HWND button = GetDlgItem(pad, static_cast<int>(k.code));
-        char text[8] = {};
-        GetWindowTextA(button, text, sizeof(text));
-        EXPECT_STREQ(text, k.text);
+        SCOPED_TRACE(k.first);
+        HWND button = GetDlgItem(pad, static_cast<int>(k.second));
+        EXPECT_EQ(rzt::WindowText(button), k.first);
         parent_.sent.clear();
         SendMessageA(button, BM_CLICK, 0, 0);
         ASSERT_EQ(parent_.sent.size(), 1u);
-        EXPECT_EQ(parent_.sent[0], (rzt::Sent{TENKEY_KEYPRESS, k.code, 0, 0}));
+        EXPECT_EQ(parent_.sent[0], (rzt::Sent{TENKEY_KEYPRESS, k.second, 0, 0}));
     }
     parent_.sent.clear();
     for (int other : {IDOK, IDCANCEL, int('/'), int('-'), 100})
