@@ -21,16 +21,14 @@ HWND FindDialog(std::function<bool(HWND)> pick) {
     return search.second;
 }
 
-namespace {
-
-struct Script {
+static struct Script {
     std::vector<Step> steps;
     size_t next;
     bool busy;  // a step may run a modal loop of its own
     DWORD start;
 } *g_script;
 
-void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     Script *s = g_script;
     if (!s || s->busy)
         return;
@@ -49,8 +47,6 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         s->busy = false;
     }
 }
-
-}  // namespace
 
 bool RunScript(std::vector<Step> steps, const std::function<void()> &run) {
     Script script{std::move(steps), 0, false, GetTickCount()};
@@ -78,8 +74,7 @@ std::string Ansi(const char *utf8) {
 
 std::string CurrentDirectory() {
     char dir[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, dir);
-    return dir;
+    return std::string(dir, GetCurrentDirectoryA(MAX_PATH, dir));
 }
 
 bool RemoveTree(const std::string &path) {

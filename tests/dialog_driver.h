@@ -1,5 +1,4 @@
-// Driving the common file dialogs from inside their modal loop, and a
-// stand-in for the system's dialog functions that records what it is given.
+// Driving the common file dialogs from inside their modal loop, and a stand-in for the system's functions.
 #pragma once
 
 #include <windows.h>
@@ -33,11 +32,10 @@ inline bool SamePath(const std::string &a, const std::string &b) { return lstrcm
 std::string CurrentDirectory();
 bool RemoveTree(const std::string &path);  // files included; true when it is gone
 inline HMODULE Library() { return GetModuleHandleA("REZORE32.DLL"); }
-// A text as the library holds it: UTF-8 source text in the ANSI code page (Shift-JIS here).
-std::string Ansi(const char *utf8);
+std::string Ansi(const char *utf8);  // a UTF-8 text of the source in the ANSI code page (Shift-JIS here)
 
-// Replaces GetOpenFileNameA and GetSaveFileNameA inside the library while it
-// lives: each call is recorded and answered by `answer` (default: 0).
+// Replaces GetOpenFileNameA and GetSaveFileNameA inside the library while it lives: each call is recorded
+// and answered by `answer` (default: 0).
 class FakeFileDialog {
 public:
     struct Call {

@@ -1,5 +1,4 @@
-// The file-open dialogs: the record the library fills (through a stand-in for the system's functions), the
-// filter conversion, and the old-style dialog in the library's template driven from inside its modal loop.
+// The file-open dialogs: the record and filter the system gets, the hooks, the dialog in the library's template.
 #include <gtest/gtest.h>
 #include <tuple>
 #include "tests/dialog_driver.h"
@@ -10,8 +9,7 @@ namespace {
 using rzt::FakeFileDialog;
 using CallFn = BOOL(WINAPI *)(HWND, BOOL, LPCSTR, LPSTR, LPSTR, DWORD);
 
-// The record of each call and the filter's bars made zeros in the caller's buffer (twice: the second call
-// finds it converted already); bad input fails before the system or is passed on.
+// The record of each call, the filter's bars made zeros in place (a second call finds them so); bad input.
 TEST(FileDialogRecord, FieldsFlagsFilterAndBadInput) {
     const struct { CallFn call; BOOL save; DWORD flags; } calls[] = {
         {CallOpenFileName, TRUE, 0x006C}, {CallOpenFileName, FALSE, 0x106C},
@@ -46,9 +44,6 @@ TEST(FileDialogRecord, FieldsFlagsFilterAndBadInput) {
                 EXPECT_STREQ(o.lpstrTitle, "Title");
                 EXPECT_TRUE(!o.lpstrCustomFilter && !o.lpstrFileTitle && !o.lpstrInitialDir && !o.lpstrDefExt);
                 EXPECT_EQ(o.nMaxCustFilter | o.nFilterIndex | o.nMaxFileTitle | o.lCustData, 0u);
-                // The Explorer-style call fills hook and template too; its flags leave them unused.
-                EXPECT_EQ((void *)o.lpfnHook, (void *)GetProcAddress(rzt::Library(), "OpenFileNameDlgFN"));
-                EXPECT_EQ(o.lpTemplateName, MAKEINTRESOURCEA(REZORE32_IDD_OPENFILE));
             }
         }
     static const char kReadOnlyBars[] = "A|*.a|", kReadOnlyPlain[] = "A";  // in read-only memory
@@ -71,8 +66,7 @@ TEST(FileDialogRecord, FieldsFlagsFilterAndBadInput) {
     EXPECT_STREQ(kReadOnlyBars, "A|*.a|");
 }
 
-// The three hooks centre the dialog on its owner, answer the colour messages alike and paint a raised bevel
-// on the face (the file hook on WM_PAINT, the directory hooks on the erase), whatever window they are given.
+// The three hooks centre the dialog, answer the colour messages alike and paint a raised bevel on the face.
 TEST(FileDialogHooks, CentringColoursAndPainting) {
     using Hook = UINT_PTR(WINAPI *)(HWND, UINT, WPARAM, LPARAM);
     const UINT_PTR face = (UINT_PTR)(rzt::Win95Mode() ? Get3DFaceBrush() : GetStockObject(LTGRAY_BRUSH));
@@ -108,9 +102,7 @@ TEST(FileDialogHooks, CentringColoursAndPainting) {
     }
 }
 
-// The system's dialog in the library's template: open and save take the
-// typed name (save an existing one without asking), cancel gives 0; the
-// current directory is the same afterwards.
+// Open and save take the typed name (save an existing one without asking), cancel gives 0; same directory.
 TEST(LiveFileDialog, TypedNameOrCancel) {
     const std::string start = rzt::CurrentDirectory(), base = "C:\\rz_filedlg_" + std::to_string(GetCurrentProcessId());
     CreateDirectoryA(base.c_str(), nullptr);

@@ -8,20 +8,42 @@ namespace {
 using rzt::Pump;
 using rzt::WindowText;
 
-class Inform : public testing::Test {
+// A parent for the message window and the tips, each closed after the test.
+class Tip : public testing::Test {
 protected:
-    void TearDown() override { DestroyInformDlg(), Pump(); }
-    rzt::RecordingParent parent_{80, 60, 400, 300};
+    void SetUp() override {
+        SetForegroundWindow(parent_);
+        Pump(50);
+    }
+    void TearDown() override { DestroyInformDlg(), DestroyToolTipWindow(&tip_), Pump(); }
+    // The extent of a text in the system font; the font's average width and height into avg_ and hgt_.
+    SIZE Extent(const std::string &text) {
+        rzt::Canvas probe(1, 1, 0);
+        SelectObject(probe.dc(), GetStockObject(SYSTEM_FONT));
+        TEXTMETRICA tm = {};
+        GetTextMetricsA(probe.dc(), &tm);
+        avg_ = tm.tmAveCharWidth, hgt_ = tm.tmHeight;
+        SIZE size = {};
+        GetTextExtentPoint32A(probe.dc(), text.c_str(), static_cast<int>(text.size()), &size);
+        return size;
+    }
+    HWND Open(const char *text, POINT at = {100, 120}, HWND *tip = nullptr) {
+        CreateToolTipWindow(parent_, &at, text, tip ? tip : &tip_);
+        Pump(50);
+        return tip ? *tip : tip_;
+    }
+    rzt::RecordingParent parent_{40, 40, 400, 300};
+    HWND tip_ = nullptr;
+    int avg_ = 0, hgt_ = 0;
 };
 
-// Centred on its parent or the screen, its texts, the face brush for its statics, the parent disabled until
-// DestroyInformDlg, which with nothing open does nothing, not even to the parent.
+class Inform : public Tip {};
+
+// Centred on its parent or the screen with its texts and face brush, the parent disabled until it goes.
 TEST_F(Inform, OpensCentredWithItsTextsAndDisablesTheParentUntilDestroyed) {
-    const std::string big(10000, 'x');
-    // 確認, 保存中, お待ち
-    const char *kanji[] = {"\x8A\x6D\x94\x46", "\x95\xDB\x91\xB6\x92\x86", "\x82\xA8\x91\xD2\x82\xBF"};
+    const std::string big(10000, 'x'), kanji[] = {rzt::Ansi("確認"), rzt::Ansi("保存中"), rzt::Ansi("お待ち")};
     const struct { bool parent; const char *caption, *line1, *line2; std::string shown[3]; } cases[] = {
-        {true, kanji[0], kanji[1], kanji[2], {kanji[0], kanji[1], kanji[2]}},
+        {true, kanji[0].c_str(), kanji[1].c_str(), kanji[2].c_str(), {kanji[0], kanji[1], kanji[2]}},
         {true, nullptr, nullptr, nullptr, {"", "", ""}},
         {true, big.c_str(), big.c_str(), "", {big, big, ""}},
         {false, "t", "1", "2", {"t", "1", "2"}},
@@ -45,20 +67,15 @@ TEST_F(Inform, OpensCentredWithItsTextsAndDisablesTheParentUntilDestroyed) {
         EXPECT_FALSE(IsWindow(dialog));
         EXPECT_TRUE(IsWindowEnabled(parent_));
     }
-    EnableWindow(parent_, FALSE);
-    DestroyInformDlg();
-    EXPECT_FALSE(IsWindowEnabled(parent_));
-    EnableWindow(parent_, TRUE);
 }
 
-// However the window goes or is replaced, no parent stays disabled; a child parent is disabled and enabled.
+// However the window goes or is replaced, no parent stays disabled and none is enabled by mistake.
 TEST_F(Inform, NoParentLeftDisabled) {
     rzt::RecordingParent other(500, 60, 200, 200);
     HWND first = CreateInformDlg(parent_, "1", "", "");
     HWND second = CreateInformDlg(other, "2", "", "");
     EXPECT_FALSE(IsWindow(first)) << "a second one replaces the first";
-    EXPECT_TRUE(IsWindowEnabled(parent_));
-    EXPECT_FALSE(IsWindowEnabled(other));
+    EXPECT_TRUE(IsWindowEnabled(parent_) && !IsWindowEnabled(other));
     DestroyWindow(second);  // behind the library's back
     EXPECT_TRUE(IsWindowEnabled(other));
     HWND child = rzt::CreateChild(parent_, "Static", 0, 10, 10, 50, 20);
@@ -67,44 +84,16 @@ TEST_F(Inform, NoParentLeftDisabled) {
     EXPECT_FALSE(IsWindowEnabled(child));
     DestroyInformDlg();
     EXPECT_TRUE(IsWindowEnabled(child) && IsWindowEnabled(parent_));
+    EnableWindow(parent_, FALSE);
+    DestroyInformDlg();  // with nothing open: nothing happens, not even to the parent
+    EXPECT_FALSE(IsWindowEnabled(parent_));
 }
-
-class Tip : public testing::Test {
-protected:
-    void SetUp() override {
-        SetForegroundWindow(parent_);
-        Pump(50);
-    }
-    void TearDown() override { DestroyToolTipWindow(&tip_), Pump(); }
-    // The extent of a text in the system font; the font's average width and height into avg_ and hgt_.
-    SIZE Extent(const std::string &text) {
-        HDC dc = GetDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
-        TEXTMETRICA tm = {};
-        GetTextMetricsA(dc, &tm);
-        avg_ = tm.tmAveCharWidth, hgt_ = tm.tmHeight;
-        SIZE size = {};
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        SelectObject(dc, old);
-        ReleaseDC(nullptr, dc);
-        return size;
-    }
-    HWND Open(const char *text, POINT at = {100, 120}, HWND *tip = nullptr) {
-        CreateToolTipWindow(parent_, &at, text, tip ? tip : &tip_);
-        Pump(50);
-        return tip ? *tip : tip_;
-    }
-    rzt::RecordingParent parent_{40, 40, 400, 300};
-    HWND tip_ = nullptr;
-    int avg_ = 0, hgt_ = 0;
-};
 
 // cx + 1.5 avg by cy + hgt/4 + avg/2 pixels for the text it can show, its corner at the point, never active.
 TEST_F(Tip, SizeFollowsTheSystemFontAndTheCornerIsThePoint) {
-    const std::string big(10000, 'w'), cut(255, 'w');
+    const std::string big(10000, 'w'), cut(255, 'w'), kanji = rzt::Ansi("保存");
     const struct { const char *text; std::string measured; } cases[] = {
-        {"A", "A"}, {"Hello, tip", "Hello, tip"}, {"\x95\xDB\x91\xB6", "\x95\xDB\x91\xB6"}, {nullptr, ""},
-        {big.c_str(), cut}};  // only what it can show
+        {"A", "A"}, {"Hello, tip", "Hello, tip"}, {kanji.c_str(), kanji}, {nullptr, ""}, {big.c_str(), cut}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.measured.substr(0, 12));
         const HWND tip = Open(c.text, {90, 110});
@@ -117,24 +106,26 @@ TEST_F(Tip, SizeFollowsTheSystemFontAndTheCornerIsThePoint) {
     }
 }
 
-// A new tip in the variable replaces the old one after the queue has emptied; bad variables and points fail;
-// a window of another class in the variable is forgotten, never destroyed.
+// A new tip replaces the old one after ChkMessage emptied the queue (a WM_QUIT kept for the caller); bad
+// variables and points fail; a window of another class in the variable is forgotten, never destroyed.
 TEST_F(Tip, TheVariable) {
     int tipsAtDispatch = -1;  // of a message posted while the old tip stood
     parent_.onCommand = [&](const rzt::Sent &) { tipsAtDispatch = FindWindowA(REZORE32_TIPCLASS, nullptr) ? 1 : 0; };
+    POINT at = {10, 10};
     const HWND old = Open("old");
     PostMessageA(parent_, WM_COMMAND, 1, 0);
-    const HWND fresh = Open("new");
-    EXPECT_FALSE(IsWindow(old));
-    EXPECT_TRUE(fresh && tip_ == fresh);
+    PostQuitMessage(7);
+    CreateToolTipWindow(parent_, &at, "new", &tip_);
+    MSG msg;
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && msg.wParam == 7);
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "posted once";
+    EXPECT_TRUE(!IsWindow(old) && IsWindow(tip_));
     EXPECT_EQ(tipsAtDispatch, 0) << "dispatched after the old tip went, before the new one came";
     DestroyToolTipWindow(&tip_);
-    POINT at = {10, 10};
     EXPECT_EQ(CreateToolTipWindow(parent_, nullptr, "x", &tip_), nullptr);
     EXPECT_EQ(CreateToolTipWindow(parent_, &at, "x", nullptr), nullptr);
     EXPECT_TRUE(tip_ == nullptr && FindWindowA(REZORE32_TIPCLASS, nullptr) == nullptr);
     DestroyToolTipWindow(nullptr);
-    DestroyToolTipWindow(&tip_);  // holds nothing
     rzt::RecordingParent stranger(400, 400, 50, 50);
     tip_ = stranger;
     DestroyToolTipWindow(&tip_);
@@ -147,8 +138,7 @@ TEST_F(Tip, TheVariable) {
     EXPECT_TRUE(IsWindow(tip_));
 }
 
-// Face, outline and a shadow that darkens what lay below, the corners untouched, nothing left invalid; two
-// tips share one brush until the last goes, a new tip makes it afresh.
+// Face, outline and a shadow that darkens what lay below, corners untouched, nothing left invalid; one brush.
 TEST_F(Tip, PaintsFaceOutlineAndShadowOverWhatLayBelow) {
     const SIZE extent = Extent("Tip text");
     const HWND tip = Open("Tip text");
@@ -172,7 +162,7 @@ TEST_F(Tip, PaintsFaceOutlineAndShadowOverWhatLayBelow) {
     InvalidateRect(tip, nullptr, FALSE);
     UpdateWindow(tip);
     EXPECT_FALSE(GetUpdateRect(tip, nullptr, FALSE)) << "WM_PAINT leaves nothing invalid";
-    const auto faceOf = [&](HWND t) {
+    const auto faceOf = [&](HWND t) {  // two tips share one brush until the last goes; a new tip makes it afresh
         canvas.Fill(below);
         SendMessageA(t, WM_ERASEBKGND, (WPARAM)canvas.dc(), 0);
         return canvas.At(faceW / 2, faceH / 2);
@@ -183,19 +173,6 @@ TEST_F(Tip, PaintsFaceOutlineAndShadowOverWhatLayBelow) {
     EXPECT_EQ(faceOf(second), face) << "the survivor";
     DestroyToolTipWindow(&second);
     EXPECT_EQ(faceOf(Open("Tip text")), face) << "made afresh";
-}
-
-// Every pending message dispatched; a WM_QUIT is posted again, once, for the caller's own loop.
-TEST(ChkMessage, DispatchesEverythingAndKeepsTheQuitForTheCaller) {
-    rzt::RecordingParent parent;
-    for (WPARAM i = 1; i <= 3; ++i)
-        PostMessageA(parent, WM_COMMAND, i, 0);
-    PostQuitMessage(7);
-    EXPECT_EQ(ChkMessage(), 0);
-    EXPECT_EQ(parent.Commands().size(), 3u);
-    MSG msg;
-    EXPECT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) && msg.message == WM_QUIT && msg.wParam == 7);
-    EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "posted once";
 }
 
 }  // namespace
