@@ -37,7 +37,6 @@ TEST(DirectoryRecord, FieldsAnswersAndBadInput) {
         SCOPED_TRACE(c.system.substr(0, 20));
         const bool edit = c.call == CallSelEditDirectry;
         rzt::FakeFileDialog fake;
-        ASSERT_TRUE(fake.ok());
         fake.answer = [&c, edit](OPENFILENAMEA *ofn) {  // the file name, or the hook's text in the answer block
             const HGLOBAL block = reinterpret_cast<HGLOBAL>(ofn->lCustData);
             char *to = edit ? static_cast<char *>(GlobalLock(block)) : ofn->lpstrFile;
@@ -165,7 +164,6 @@ protected:
 TEST_F(LiveDirectoryDialog, OpensAndAnswers) {
     rzt::ImportPatch alloc(rzt::Library(), "kernel32.dll", "LocalAlloc", reinterpret_cast<void *>(&CountedAlloc));
     rzt::ImportPatch release(rzt::Library(), "kernel32.dll", "LocalFree", reinterpret_cast<void *>(&CountedFree));
-    ASSERT_TRUE(alloc.ok() && release.ok());
     g_allocs = g_frees = 0;
     const std::string sub1 = base_ + "\\sub1", sub2 = base_ + "\\sub2";
     const struct { CallFn call; std::string initial, shown, typed, answer; } cases[] = {  // answer "": cancel
@@ -185,16 +183,14 @@ TEST_F(LiveDirectoryDialog, OpensAndAnswers) {
         EXPECT_EQ(Run(c.call, c.initial, {Shows(c.shown), answer}), button == IDOK);
         EXPECT_TRUE(SamePath(dir_, c.answer.empty() ? base_ : c.answer)) << c.initial << " gave " << dir_;
     }
-    EXPECT_EQ(g_allocs, 8);
-    EXPECT_EQ(g_frees, 8);
+    EXPECT_TRUE(g_allocs == 8 && g_frees == 8) << g_allocs << " blocks made, " << g_frees << " released";
 }
 
 // A double click chooses only the entry the last snapshot recorded (others open); after a drive change none.
 TEST_F(LiveDirectoryDialog, DoubleClickRule) {
     const UINT snap = SELDIR_SNAPSHOT;
-    EXPECT_TRUE(Run(CallSelDirectry, base_, {Pick("[sub1]", snap), Pick("[sub2]"), Shows(base_ + "\\sub2"),
-                                             Pick("[..]", snap), DriveChange(), Pick("[..]"), Shows(base_),
-                                             Pick("[sub1]", snap), Pick("[sub1]")}));
+    EXPECT_TRUE(Run(CallSelDirectry, base_, {Pick("[sub1]", snap), Pick("[sub2]"), Pick("[..]", snap), DriveChange(),
+                                             Pick("[..]"), Pick("[sub1]", snap), Pick("[sub1]")}));
     EXPECT_TRUE(SamePath(dir_, base_ + "\\sub1\\")) << "the system opens the entry before the posted OK";
 }
 
@@ -231,7 +227,6 @@ TEST_F(LiveDirectoryDialog, TypedPathRefusedOrCreated) {
     EXPECT_TRUE(SamePath(dir_, path + "\\")) << dir_;
     EXPECT_TRUE(Exists(path));
     rzt::ImportPatch remote(rzt::Library(), "kernel32.dll", "GetDriveTypeA", reinterpret_cast<void *>(&RemoteDrive));
-    ASSERT_TRUE(remote.ok());
     steps.clear();
     refused(base_ + "\\bad?name", {Box(kQuestion, IDYES), Box(kErrorNetwork, IDOK)});
     steps.push_back(Click(IDCANCEL));
@@ -242,7 +237,6 @@ TEST_F(LiveDirectoryDialog, TypedPathRefusedOrCreated) {
 TEST_F(LiveDirectoryDialog, WithoutItsBlockTheHookKeepsOkShut) {
     rzt::ImportPatch alloc(rzt::Library(), "kernel32.dll", "LocalAlloc",
                            reinterpret_cast<void *>(+[](UINT, SIZE_T) -> HLOCAL { return nullptr; }));
-    ASSERT_TRUE(alloc.ok());
     EXPECT_TRUE(Run(CallSelDirectry, base_, {Pick("[sub1]", SELDIR_SNAPSHOT), Pick("[sub1]"), Shows(base_ + "\\sub1"),
                                              Click(IDOK)}));
     EXPECT_FALSE(Run(CallSelEditDirectry, base_, {Pick("[sub1]", SELEDITDIR_SNAPSHOT), Pick("[sub1]"), DriveChange(),

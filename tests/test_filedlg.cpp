@@ -14,10 +14,10 @@ TEST(FileDialogRecord, FieldsFlagsFilterAndBadInput) {
     const struct { CallFn call; BOOL save; DWORD flags; } calls[] = {
         {CallOpenFileName, TRUE, 0x006C}, {CallOpenFileName, FALSE, 0x106C},
         {CallOpenFileName95, TRUE, 0x8000C}, {CallOpenFileName95, FALSE, 0x8100C}};
-    const std::string ab("A\0*.a\0B\0*.b\0\0", 13);
+    const std::string ab("A\0*.a\0B\0*.b\0\0", 13), all("All\0*.*\0\0", 9);
     const struct { std::string filter, after, seen; } filters[] = {  // given, afterwards, what the system gets
         {std::string("A|*.a|B|*.b|\0", 13), ab, ab},
-        {std::string("All\0*.*\0\0", 9), std::string("All\0*.*\0\0", 9), std::string("All\0*.*\0\0", 9)},
+        {all, all, all},
         // ポ is 0x83 0x7C: the scan is byte by byte, as documented.
         {std::string("\x83\x7C|*|\0", 6), std::string("\x83\0\0*\0\0", 6), std::string("\x83\0\0", 3)},
     };
@@ -29,7 +29,6 @@ TEST(FileDialogRecord, FieldsFlagsFilterAndBadInput) {
             char file[300] = "start.txt";
             for (int round = 0; round < 2; ++round) {
                 FakeFileDialog fake;
-                ASSERT_TRUE(fake.ok());
                 fake.answer = [](OPENFILENAMEA *) { return TRUE; };
                 EXPECT_TRUE(c.call(owner, c.save, "Title", &filter[0], file, sizeof(file)));
                 ASSERT_EQ(fake.calls.size(), 1u);
@@ -63,7 +62,6 @@ TEST(FileDialogRecord, FieldsFlagsFilterAndBadInput) {
             ASSERT_EQ(fake.calls.size(), c.reachesSystem ? 1u : 0u) << "row " << &c - bad;
             EXPECT_TRUE(fake.calls.empty() || !fake.calls[0].ofn.lpstrTitle) << "NULL title: the system's own";
         }
-    EXPECT_STREQ(kReadOnlyBars, "A|*.a|");
 }
 
 // The three hooks centre the dialog, answer the colour messages alike and paint a raised bevel on the face.

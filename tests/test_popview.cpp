@@ -1,5 +1,4 @@
-// The pop-up viewer: its placement and grace rules as plain values, then the
-// window under injected mouse and keyboard input, its hook and its capture.
+// The pop-up viewer: placement and grace as plain values, the window under injected input, its hook, its capture.
 #include <gtest/gtest.h>
 #include "dialogs/popview.h"
 #include "tests/support.h"

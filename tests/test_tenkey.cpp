@@ -24,8 +24,8 @@ protected:
     rzt::RecordingParent parent_{120, 100, 360, 280};
 };
 
-// Each button shows its text and sends its character code, other commands send nothing; button colours.
-TEST_F(TenKey, EachButtonSendsItsCharacterCode) {
+// Each button shows its text and sends its code, other commands nothing; button colours; toggle and close.
+TEST_F(TenKey, EachButtonSendsItsCharacterCodeAndThePadToggles) {
     HWND pad = OpenCentred(parent_);
     const std::pair<std::string, WPARAM> keys[] = {{"0", 48}, {"1", 49}, {"2", 50}, {"3", 51}, {"4", 52}, {"5", 53},
         {"6", 54}, {"7", 55}, {"8", 56}, {"9", 57}, {",", 44}, {".", 46}, {"C", 27}, {rzt::Ansi("←"), 8}};
@@ -45,10 +45,7 @@ TEST_F(TenKey, EachButtonSendsItsCharacterCode) {
     EXPECT_EQ(SendMessageA(pad, WM_CTLCOLORBTN, (WPARAM)canvas.dc(), (LPARAM)GetDlgItem(pad, 48)),
               LRESULT(rzt::Win95Mode() ? Get3DFaceBrush() : GetStockObject(LTGRAY_BRUSH)));
     EXPECT_EQ(GetBkColor(canvas.dc()), GetSysColor(COLOR_BTNFACE));
-}
-
-// TenKeyPad toggles; closed behind its back, the next call opens a new pad.
-TEST_F(TenKey, TogglesAndReopensAfterAClose) {
+    TenKeyPad(parent_);  // toggles it closed; closed behind its back, the next call opens a new pad
     void (*const ways[])(HWND pad, HWND owner) = {
         [](HWND, HWND owner) { TenKeyPad(owner); },
         [](HWND pad, HWND) { SendMessageA(pad, WM_SYSCOMMAND, SC_CLOSE, 0); },
@@ -56,10 +53,10 @@ TEST_F(TenKey, TogglesAndReopensAfterAClose) {
     };
     for (auto close : ways) {
         rzt::RecordingParent owner(200, 200, 200, 200);
-        HWND pad = OpenCentred(owner);
-        close(pad, owner);
+        HWND second = OpenCentred(owner);
+        close(second, owner);
         Pump(20);
-        EXPECT_TRUE(!IsWindow(pad) && Pad() == nullptr);
+        EXPECT_TRUE(!IsWindow(second) && Pad() == nullptr);
         OpenCentred(parent_);
         TenKeyPad(parent_);
         EXPECT_EQ(Pad(), nullptr);
