@@ -1,24 +1,16 @@
 #include "tests/dialog_driver.h"
 
 #include <gtest/gtest.h>
-#include <cstring>
 #include <filesystem>
 
 namespace rzt {
 
-static FakeFileDialog *g_fake;
-
 HWND FindDialog(std::function<bool(HWND)> pick) {
-    std::pair<std::function<bool(HWND)>, HWND> search{std::move(pick), nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM p) -> BOOL {
-        auto *s = reinterpret_cast<std::pair<std::function<bool(HWND)>, HWND> *>(p);
-        char cls[16] = {};
-        GetClassNameA(w, cls, sizeof(cls));
-        if (IsWindowVisible(w) && strcmp(cls, "#32770") == 0 && s->first(w))
-            s->second = w;
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&search));
-    return search.second;
+    HWND found = nullptr;
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "#32770", nullptr)) != nullptr;)
+        if (GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId() && IsWindowVisible(w) && pick(w))
+            found = w;
+    return found;
 }
 
 static struct Script {
@@ -83,6 +75,7 @@ bool RemoveTree(const std::string &path) {
     return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
+static FakeFileDialog *g_fake;  // the one alive
 FakeFileDialog::FakeFileDialog()
     : open_(Library(), "comdlg32.dll", "GetOpenFileNameA", reinterpret_cast<void *>(&Open)),
       save_(Library(), "comdlg32.dll", "GetSaveFileNameA", reinterpret_cast<void *>(&Save)) {

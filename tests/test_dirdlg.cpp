@@ -15,8 +15,7 @@ using CallFn = BOOL(WINAPI *)(HWND, LPCSTR, LPSTR, DWORD);
 const std::string kQuestion = rzt::Ansi("指定されたディレクトリは存在しません｡\n新規に作成しますか？");
 const std::string kErrorCaption = rzt::Ansi("ﾃﾞｨﾚｸﾄﾘ作成");
 const std::string kErrorNoDrive = rzt::Ansi("作成するﾃﾞｨﾚｸﾄﾘﾊﾟｽはﾌﾙﾊﾟｽで入力してください｡");
-const std::string kErrorNetwork =
-    rzt::Ansi("ﾃﾞｨﾚｸﾄﾘ作成先がﾈｯﾄﾜｰｸﾄﾞﾗｲﾌﾞです。ｱｸｾｽ/ﾛﾝｸﾞﾌｧｲﾙﾈｰﾑ対応か確認してください｡");
+const std::string kErrorNetwork = rzt::Ansi("ﾃﾞｨﾚｸﾄﾘ作成先がﾈｯﾄﾜｰｸﾄﾞﾗｲﾌﾞです。ｱｸｾｽ/ﾛﾝｸﾞﾌｧｲﾙﾈｰﾑ対応か確認してください｡");
 const std::string kErrorCreate = rzt::Ansi("ﾃﾞｨﾚｸﾄﾘは作成出来ません｡");
 
 // The record's fields (template, hook, start: see the live tests); the answer, never past 1025 bytes; bad input.
@@ -53,12 +52,11 @@ TEST(DirectoryRecord, FieldsAnswersAndBadInput) {
         EXPECT_TRUE(dir.GuardsIntact());
         ASSERT_EQ(fake.calls.size(), 1u);
         const OPENFILENAMEA &o = fake.calls[0].ofn;
-        EXPECT_EQ(std::make_tuple(fake.calls[0].save, o.lStructSize, o.hwndOwner, o.hInstance, o.Flags, o.nMaxFile),
+        EXPECT_EQ(std::make_tuple(fake.calls[0].save, o.lStructSize, o.hwndOwner, o.hInstance, o.Flags, o.nMaxFile,
+                                  fake.calls[0].file, std::string(o.lpstrTitle), o.lCustData != 0),
                   std::make_tuple(false, DWORD(OPENFILENAME_SIZE_VERSION_400A), owner.hwnd(), HINSTANCE(rzt::Library()),
-                                  edit ? 0x006Cu : 0x086Cu, DWORD(1024)));
-        EXPECT_EQ(fake.calls[0].file, REZORE32_DUMMYFILE);
-        EXPECT_STREQ(o.lpstrTitle, "Title");
-        EXPECT_EQ(o.lCustData != 0, edit) << "the answer block's handle, pointer-sized";
+                                  edit ? 0x006Cu : 0x086Cu, DWORD(1024), std::string(REZORE32_DUMMYFILE),
+                                  std::string("Title"), edit));  // lCustData: the answer block's handle
     }
     for (CallFn call : {CallSelDirectry, CallSelEditDirectry}) {  // bad input fails without a dialog
         rzt::FakeFileDialog fake;
@@ -217,12 +215,10 @@ TEST_F(LiveDirectoryDialog, TypedPathRefusedOrCreated) {
     refused(base_ + "\\made\\bad?name\\more", {Box(kQuestion, IDYES), Box(kErrorCreate, IDOK)});
     refused("C:\\" + std::string(10000, 'x'), {Box(kErrorCreate, IDOK)});  // longer than any the system takes
     steps.push_back(Do([&] {
-        EXPECT_FALSE(Exists(base_ + "\\new1") || Exists(base_ + "\\x"));
-        EXPECT_TRUE(Exists(base_ + "\\made"));
+        EXPECT_TRUE(!Exists(base_ + "\\new1") && !Exists(base_ + "\\x") && Exists(base_ + "\\made"));
         EXPECT_TRUE(SamePath(rzt::CurrentDirectory(), base_ + "\\made"));
     }));
-    steps.push_back(Type(path));
-    steps.push_back(Box(kQuestion, IDYES));
+    steps.insert(steps.end(), {Type(path), Box(kQuestion, IDYES)});
     EXPECT_TRUE(Run(CallSelEditDirectry, base_, steps));
     EXPECT_TRUE(SamePath(dir_, path + "\\")) << dir_;
     EXPECT_TRUE(Exists(path));

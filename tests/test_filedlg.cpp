@@ -6,7 +6,6 @@
 
 namespace {
 
-using rzt::FakeFileDialog;
 using CallFn = BOOL(WINAPI *)(HWND, BOOL, LPCSTR, LPSTR, LPSTR, DWORD);
 
 // The record of each call, the filter's bars made zeros in place (a second call finds them so); bad input.
@@ -28,7 +27,7 @@ TEST(FileDialogRecord, FieldsFlagsFilterAndBadInput) {
             std::string filter = f.filter;
             char file[300] = "start.txt";
             for (int round = 0; round < 2; ++round) {
-                FakeFileDialog fake;
+                rzt::FakeFileDialog fake;
                 fake.answer = [](OPENFILENAMEA *) { return TRUE; };
                 EXPECT_TRUE(c.call(owner, c.save, "Title", &filter[0], file, sizeof(file)));
                 ASSERT_EQ(fake.calls.size(), 1u);
@@ -56,7 +55,7 @@ TEST(FileDialogRecord, FieldsFlagsFilterAndBadInput) {
     };
     for (CallFn call : {CallOpenFileName, CallOpenFileName95})
         for (const auto &c : bad) {
-            FakeFileDialog fake;
+            rzt::FakeFileDialog fake;
             fake.answer = [](OPENFILENAMEA *) { return TRUE; };
             EXPECT_EQ(call(nullptr, FALSE, nullptr, c.filter, c.file, c.size), c.reachesSystem ? TRUE : FALSE);
             ASSERT_EQ(fake.calls.size(), c.reachesSystem ? 1u : 0u) << "row " << &c - bad;

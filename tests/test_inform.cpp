@@ -1,20 +1,14 @@
 // The message window, the tool tip and the message pump they share.
 #include <gtest/gtest.h>
-#include <string>
 #include "tests/dialog_driver.h"
 
 namespace {
 
 using rzt::Pump;
-using rzt::WindowText;
 
 // A parent for the message window and the tips, each closed after the test.
 class Tip : public testing::Test {
 protected:
-    void SetUp() override {
-        SetForegroundWindow(parent_);
-        Pump(50);
-    }
     void TearDown() override { DestroyInformDlg(), DestroyToolTipWindow(&tip_), Pump(); }
     // The extent of a text in the system font; the font's average width and height into avg_ and hgt_.
     SIZE Extent(const std::string &text) {
@@ -27,7 +21,8 @@ protected:
         GetTextExtentPoint32A(probe.dc(), text.c_str(), static_cast<int>(text.size()), &size);
         return size;
     }
-    HWND Open(const char *text, POINT at = {100, 120}, HWND *tip = nullptr) {
+    HWND Open(const char *text, POINT at = {100, 120}, HWND *tip = nullptr) {  // over the active parent
+        SetForegroundWindow(parent_);
         CreateToolTipWindow(parent_, &at, text, tip ? tip : &tip_);
         Pump(50);
         return tip ? *tip : tip_;
@@ -54,7 +49,7 @@ TEST_F(Inform, OpensCentredWithItsTextsAndDisablesTheParentUntilDestroyed) {
         Pump(20);
         EXPECT_TRUE(FindWindowA(REZORE32_INFORMCLASS, nullptr) == dialog && IsWindowVisible(dialog));
         EXPECT_TRUE(rzt::CentredOn(dialog, c.parent ? parent_.hwnd() : GetDesktopWindow()));
-        EXPECT_EQ(WindowText(dialog), c.shown[0]);
+        EXPECT_EQ(rzt::WindowText(dialog), c.shown[0]);
         EXPECT_EQ(rzt::ItemText(dialog, REZORE32_IDC_INFORM_LINE1), c.shown[1]);
         EXPECT_EQ(rzt::ItemText(dialog, REZORE32_IDC_INFORM_LINE2), c.shown[2]);
         EXPECT_EQ(IsWindowEnabled(parent_), !c.parent);
@@ -63,8 +58,7 @@ TEST_F(Inform, OpensCentredWithItsTextsAndDisablesTheParentUntilDestroyed) {
                   LRESULT(rzt::Win95Mode() ? Get3DFaceBrush() : GetStockObject(LTGRAY_BRUSH)));
         EXPECT_EQ(GetBkMode(canvas.dc()), TRANSPARENT);
         DestroyInformDlg();
-        EXPECT_FALSE(IsWindow(dialog));
-        EXPECT_TRUE(IsWindowEnabled(parent_));
+        EXPECT_TRUE(!IsWindow(dialog) && IsWindowEnabled(parent_));
     }
 }
 
@@ -94,7 +88,7 @@ TEST_F(Tip, SizeFollowsTheSystemFontAndTheCornerIsThePoint) {
         RECT r = {}, expected = {90, 110, 90 + extent.cx + avg_ + avg_ / 2, 110 + extent.cy + hgt_ / 4 + avg_ / 2};
         GetWindowRect(tip, &r);
         EXPECT_TRUE(EqualRect(&r, &expected)) << r.left << "," << r.top << " " << r.right << "," << r.bottom;
-        EXPECT_EQ(WindowText(tip), c.measured);
+        EXPECT_EQ(rzt::WindowText(tip), c.measured);
         EXPECT_NE(GetActiveWindow(), tip);
     }
 }

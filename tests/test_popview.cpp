@@ -48,9 +48,7 @@ protected:
         SetForegroundWindow(parent_);
         Pump(100);
     }
-    void TearDown() override {
-        while (HWND viewer = Viewer())
-            DestroyWindow(viewer);
+    void TearDown() override {  // a viewer left open goes with its owner
         UnhookWindowsHookEx(hook_);
         Pump();
     }

@@ -4,15 +4,8 @@
 
 namespace {
 
-using rzt::Pump;
-
-class TenKey : public testing::Test {
+class TenKey : public testing::Test {  // a pad left open goes with its owner
 protected:
-    void TearDown() override {
-        if (Pad())
-            TenKeyPad(parent_);
-        Pump();
-    }
     static HWND Pad() { return FindWindowA(REZORE32_TENKEYCLASS, nullptr); }
     // Opens the pad over `parent` and checks it stands centred on it.
     static HWND OpenCentred(HWND parent) {
@@ -55,7 +48,7 @@ TEST_F(TenKey, EachButtonSendsItsCharacterCodeAndThePadToggles) {
         rzt::RecordingParent owner(200, 200, 200, 200);
         HWND second = OpenCentred(owner);
         close(second, owner);
-        Pump(20);
+        rzt::Pump(20);
         EXPECT_TRUE(!IsWindow(second) && Pad() == nullptr);
         OpenCentred(parent_);
         TenKeyPad(parent_);
