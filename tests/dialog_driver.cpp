@@ -1,66 +1,44 @@
 #include "tests/dialog_driver.h"
 
-#include <dlgs.h>
 #include <gtest/gtest.h>
-
-#include <cstring>
+#include <filesystem>
 
 namespace rzt {
 
-static FakeFileDialog *g_fake;
-
 HWND FindDialog(std::function<bool(HWND)> pick) {
-    struct Search {
-        std::function<bool(HWND)> pick;
-        HWND found;
-    } search{std::move(pick), nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM p) -> BOOL {
-            auto *s = reinterpret_cast<Search *>(p);
-            char cls[16] = {};
-            GetClassNameA(w, cls, sizeof(cls));
-            if (IsWindowVisible(w) && strcmp(cls, "#32770") == 0 && s->pick(w))
-                s->found = w;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND found = nullptr;
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "#32770", nullptr)) != nullptr;)
+        if (GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId() && IsWindowVisible(w) && pick(w))
+            found = w;
+    return found;
 }
 
-namespace {
-
-struct Script {
+static struct Script {
     std::vector<Step> steps;
     size_t next;
     bool busy;  // a step may run a modal loop of its own
     DWORD start;
 } *g_script;
 
-void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     Script *s = g_script;
     if (!s || s->busy)
         return;
     if (GetTickCount() - s->start > 20000) {  // also when a dialog outlives the last step
         if (s->next <= s->steps.size())
-            ADD_FAILURE() << "script stopped at step " << s->next << " of " << s->steps.size() << "; closing what is open";
+            ADD_FAILURE() << "script stopped at step " << s->next << " of " << s->steps.size() << ", closing all";
         s->next = s->steps.size() + 1;
         FindDialog([](HWND w) {
             PostMessageA(w, WM_COMMAND, IDNO, 0);
             PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
             return false;
         });
-        return;
+    } else if (s->next < s->steps.size()) {
+        s->busy = true;
+        s->next += s->steps[s->next]() ? 1 : 0;
+        s->busy = false;
     }
-    if (s->next >= s->steps.size())
-        return;
-    s->busy = true;
-    if (s->steps[s->next]())
-        ++s->next;
-    s->busy = false;
 }
-
-}  // namespace
 
 bool RunScript(std::vector<Step> steps, const std::function<void()> &run) {
     Script script{std::move(steps), 0, false, GetTickCount()};
@@ -72,36 +50,32 @@ bool RunScript(std::vector<Step> steps, const std::function<void()> &run) {
     return script.next == script.steps.size();
 }
 
-std::string ItemText(HWND dialog, int id) {
-    char text[2048] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof(text));
+std::string WindowText(HWND window) {
+    std::string text(GetWindowTextLengthA(window) + 1, '\0');
+    text.resize(GetWindowTextA(window, &text[0], static_cast<int>(text.size())));
     return text;
+}
+
+std::string Ansi(const char *utf8) {
+    std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &wide[0], static_cast<int>(wide.size()));
+    std::string text(WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &text[0], static_cast<int>(text.size()), nullptr, nullptr);
+    return text.c_str();
 }
 
 std::string CurrentDirectory() {
     char dir[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, dir);
-    return dir;
+    return std::string(dir, GetCurrentDirectoryA(MAX_PATH, dir));
 }
 
 bool RemoveTree(const std::string &path) {
-    WIN32_FIND_DATAA found;
-    HANDLE h = FindFirstFileA((path + "\\*").c_str(), &found);
-    for (BOOL more = h != INVALID_HANDLE_VALUE; more; more = FindNextFileA(h, &found)) {
-        const std::string name = found.cFileName, full = path + "\\" + name;
-        if (name == "." || name == "..")
-            continue;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            RemoveTree(full);
-        else
-            DeleteFileA(full.c_str());
-    }
-    if (h != INVALID_HANDLE_VALUE)
-        FindClose(h);
-    RemoveDirectoryA(path.c_str());
+    std::error_code error;
+    std::filesystem::remove_all(path, error);
     return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
+static FakeFileDialog *g_fake;  // the one alive
 FakeFileDialog::FakeFileDialog()
     : open_(Library(), "comdlg32.dll", "GetOpenFileNameA", reinterpret_cast<void *>(&Open)),
       save_(Library(), "comdlg32.dll", "GetSaveFileNameA", reinterpret_cast<void *>(&Save)) {

@@ -1,7 +1,5 @@
-// The pop-up viewer: its placement and grace rules as plain values, then the
-// window under injected mouse and keyboard input, its hook and its capture.
+// The pop-up viewer: placement and grace as plain values, the window under injected input, its hook, its capture.
 #include <gtest/gtest.h>
-
 #include "dialogs/popview.h"
 #include "tests/support.h"
 
@@ -9,16 +7,15 @@ namespace {
 
 using rzt::Pump;
 
+// Where the viewer stands: around the cursor, clamped to the screen; when the grace time is over.
 TEST(PopViewRules, PlaceAndGrace) {
-    if (rzt::Win95Mode())
-        GTEST_SKIP() << "plain values: the same on both platforms";
     const struct { POINT cursor; SIZE text; RECT expected; } places[] = {
         // 100 x 40 text, avg 8: 124 x 64, starting 50 left and 36 above the cursor.
-        {{400, 300}, {100, 40}, {350, 264, 474, 328}},  // on the screen
-        {{10, 10}, {100, 40}, {0, 0, 124, 64}},         // off the left and top
-        {{790, 590}, {100, 40}, {676, 536, 800, 600}},  // off the right and bottom
-        {{0, 600}, {100, 40}, {0, 536, 124, 600}},      // at the very edge
-        {{400, 300}, {101, 41}, {350, 264, 475, 329}},  // odd sizes halve toward zero
+        {{400, 300}, {100, 40}, {350, 264, 474, 328}},     // on the screen
+        {{10, 10}, {100, 40}, {0, 0, 124, 64}},            // off the left and top
+        {{790, 590}, {100, 40}, {676, 536, 800, 600}},     // off the right and bottom
+        {{0, 600}, {100, 40}, {0, 536, 124, 600}},         // at the very edge
+        {{400, 300}, {101, 41}, {350, 264, 475, 329}},     // odd sizes halve toward zero
         {{400, 300}, {900, 700}, {-124, -124, 800, 600}},  // wider and higher than the screen
         {{0, 300}, {900, 40}, {-124, 264, 800, 328}},      // wider, cursor at the left
     };
@@ -35,7 +32,6 @@ TEST(PopViewRules, PlaceAndGrace) {
         EXPECT_EQ(rz::popview::GraceOver(c.now, c.closeAfter), c.over) << std::hex << c.now << " " << c.closeAfter;
 }
 
-// ------------------------------------------------------------------ windows
 // Counts the key messages that reach any window of this thread.
 int g_keyMessages;
 LRESULT CALLBACK CountKeys(int code, WPARAM wParam, LPARAM lParam) {
@@ -48,22 +44,18 @@ LRESULT CALLBACK CountKeys(int code, WPARAM wParam, LPARAM lParam) {
 class PopViewTest : public testing::Test {
 protected:
     void SetUp() override {
-        hook_ = SetWindowsHookExA(WH_GETMESSAGE, CountKeys, nullptr, GetCurrentThreadId());
         SetCursorPos(300, 250);
         SetForegroundWindow(parent_);
         Pump(100);
     }
-    void TearDown() override {
-        while (HWND viewer = Viewer())
-            DestroyWindow(viewer);
+    void TearDown() override {  // a viewer left open goes with its owner
         UnhookWindowsHookEx(hook_);
         Pump();
     }
     static HWND Viewer() { return FindWindowA(REZORE32_POPVIEWCLASS, nullptr); }
     // Closed with nothing left behind: no viewer, no capture, keys flow again.
     void ExpectClosedCleanly() {
-        EXPECT_EQ(Viewer(), nullptr);
-        EXPECT_EQ(GetCapture(), nullptr);
+        EXPECT_TRUE(Viewer() == nullptr && GetCapture() == nullptr);
         SetForegroundWindow(parent_);
         SetFocus(parent_);
         Pump(50);
@@ -74,20 +66,16 @@ protected:
         EXPECT_EQ(g_keyMessages, 2) << "the hook is gone";
     }
     rzt::RecordingParent parent_{100, 100, 400, 300};
-    HHOOK hook_ = nullptr;
+    HHOOK hook_ = SetWindowsHookExA(WH_GETMESSAGE, CountKeys, nullptr, GetCurrentThreadId());
 };
 
-// Around the cursor (the clamping is the rule above), its text block's
-// size, owned, holding the capture, with a 2-pixel black frame from (1, 1)
-// to (W - avg, H - avg), white inside.  (The shadow darkens what the screen
-// showed, which a window surface under Wine does not hold.)
+// Around the cursor, its text block's size, owned, holding the capture, a 2-pixel black frame from (1, 1)
+// to (W - avg, H - avg), white inside.  (The shadow darkens the screen, which Wine's window surface lacks.)
 TEST_F(PopViewTest, OpensAroundTheCursorAndPaints) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FIXED_FONT));
+    rzt::Canvas probe(1, 1, 0);
+    SelectObject(probe.dc(), GetStockObject(SYSTEM_FIXED_FONT));
     TEXTMETRICA tm = {};
-    GetTextMetricsA(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    GetTextMetricsA(probe.dc(), &tm);
     const int avg = tm.tmAveCharWidth, w = 5 * avg, h = 2 * tm.tmHeight;  // "ABC\r\nDEFGH", fixed pitch
     const RECT expected = {300 - w / 2, 250 - h / 2 - 2 * avg, 300 - w / 2 + w + 3 * avg, 250 - h / 2 + h + avg};
     const int W = expected.right - expected.left, H = expected.bottom - expected.top;
@@ -97,69 +85,57 @@ TEST_F(PopViewTest, OpensAroundTheCursorAndPaints) {
     RECT r;
     GetWindowRect(viewer, &r);
     EXPECT_TRUE(EqualRect(&r, &expected)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
-    EXPECT_EQ(GetWindow(viewer, GW_OWNER), parent_.hwnd());
-    EXPECT_EQ(GetCapture(), viewer);
+    EXPECT_TRUE(GetWindow(viewer, GW_OWNER) == parent_.hwnd() && GetCapture() == viewer);
     UpdateWindow(viewer);
     rzt::Snapshot(viewer, shown);
-    const struct { int x, y; COLORREF colour; } pixels[] = {
-        {1, H / 2, RGB(0, 0, 0)}, {W - avg - 2, H / 2, RGB(0, 0, 0)}, {W / 2, 1, RGB(0, 0, 0)},
-        {W / 2, H - avg - 2, RGB(0, 0, 0)}, {3, 3, RGB(255, 255, 255)}, {W - avg - 4, H - avg - 4, RGB(255, 255, 255)}};
+    const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    const struct { int x, y; COLORREF colour; } pixels[] = {{1, H / 2, black}, {W - avg - 2, H / 2, black},
+        {W / 2, 1, black}, {W / 2, H - avg - 2, black}, {3, 3, white}, {W - avg - 4, H - avg - 4, white}};
     for (const auto &p : pixels)
         EXPECT_EQ(shown.At(p.x, p.y), p.colour) << p.x << "," << p.y;
 }
 
-TEST_F(PopViewTest, AButtonReleaseClosesOnlyAfterTheGrace) {
-    HWND viewer = PopView(parent_, "text");
-    const DWORD opened = GetTickCount();
-    rzt::Mouse(MOUSEEVENTF_LEFTDOWN);
-    rzt::Mouse(MOUSEEVENTF_LEFTUP, {}, 100);
-    ASSERT_LT(GetTickCount() - opened, 450u) << "too slow to test the grace";
-    EXPECT_TRUE(IsWindow(viewer)) << "a release within 500 ms is ignored";
-    Pump(500);
-    rzt::MoveCursor({20, 20}, 50);  // anywhere: the viewer holds the capture
-    rzt::Mouse(MOUSEEVENTF_LEFTDOWN);
-    rzt::Mouse(MOUSEEVENTF_LEFTUP, {}, 150);
-    EXPECT_FALSE(IsWindow(viewer));
-    ExpectClosedCleanly();
-}
-
-TEST_F(PopViewTest, KeysAreSwallowedAndTheReleaseCloses) {
-    HWND viewer = PopView(parent_, "text");
-    Pump(50);
-    g_keyMessages = 0;
-    rzt::Key('Q');
-    Pump(100);
-    EXPECT_TRUE(IsWindow(viewer)) << "a press does not close";
-    rzt::Key('Q', KEYEVENTF_KEYUP);
-    Pump(100);
-    EXPECT_FALSE(IsWindow(viewer)) << "the release closes at once";
-    EXPECT_EQ(g_keyMessages, 0) << "neither press nor release reached a window";
-    ExpectClosedCleanly();
-}
-
+// However it closes (a key's release at once, a button's release after the grace, wherever the mouse is),
+// hook and capture go with it; the text is only what the viewer can show.
 TEST_F(PopViewTest, EveryWayOfClosingRemovesHookAndCapture) {
+    const std::string big(10000, 'x');
     void (*const ways[])(HWND viewer, HWND owner) = {
         [](HWND v, HWND) { SendMessageA(v, WM_CLOSE, 0, 0); },
-        [](HWND v, HWND) { DestroyWindow(v); },
         [](HWND, HWND owner) { DestroyWindow(owner); },
         [](HWND, HWND owner) { DestroyWindow(PopView(owner, "second")); },  // by a second viewer
+        [](HWND v, HWND) {
+            g_keyMessages = 0;
+            rzt::Key('Q');
+            Pump(100);
+            EXPECT_TRUE(IsWindow(v)) << "a press does not close";
+            rzt::Key('Q', KEYEVENTF_KEYUP);
+            Pump(100);
+            EXPECT_EQ(g_keyMessages, 0) << "neither press nor release reached a window";
+        },
+        [](HWND v, HWND) {
+            const DWORD opened = GetTickCount();
+            rzt::Mouse(MOUSEEVENTF_LEFTDOWN);
+            rzt::Mouse(MOUSEEVENTF_LEFTUP, {}, 100);
+            ASSERT_LT(GetTickCount() - opened, 450u) << "too slow to test the grace";
+            EXPECT_TRUE(IsWindow(v)) << "a release within 500 ms is ignored";
+            Pump(500);
+            rzt::MoveCursor({20, 20}, 50);
+            rzt::Mouse(MOUSEEVENTF_LEFTDOWN);
+            rzt::Mouse(MOUSEEVENTF_LEFTUP, {}, 150);
+        },
     };
     for (auto close : ways) {
         rzt::RecordingParent owner(150, 150, 200, 100);
-        HWND viewer = PopView(owner, "first");
+        const char *text = close == ways[0] ? nullptr : big.c_str();
+        HWND viewer = PopView(owner, text);
         ASSERT_NE(viewer, nullptr);
+        EXPECT_EQ(GetWindowTextLengthA(viewer), text ? 255 : 0);
+        UpdateWindow(viewer);
+        Pump(50);
         close(viewer, owner);
         Pump(20);
         EXPECT_FALSE(IsWindow(viewer));
         ExpectClosedCleanly();
-    }
-    const std::string big(10000, 'x');
-    for (const char *text : {static_cast<const char *>(nullptr), big.c_str()}) {
-        HWND viewer = PopView(nullptr, text);
-        ASSERT_NE(viewer, nullptr);
-        EXPECT_EQ(GetWindowTextLengthA(viewer), text ? 255 : 0) << "only what the viewer can show";
-        UpdateWindow(viewer);
-        DestroyWindow(viewer);
     }
 }
 
