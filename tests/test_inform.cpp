@@ -125,7 +125,8 @@ TEST_F(Tip, TheVariable) {
     EXPECT_TRUE(IsWindow(tip_));
 }
 
-// Face, outline and a shadow that darkens what lay below, the corners untouched, nothing left invalid.
+// Face, outline and a shadow that darkens what lay below, the corners untouched, nothing left invalid;
+// the face brush lives as long as the last tip.
 TEST_F(Tip, PaintsFaceOutlineAndShadowOverWhatLayBelow) {
     const SIZE extent = Extent("Tip text");
     const HWND tip = Open("Tip text");
@@ -149,6 +150,18 @@ TEST_F(Tip, PaintsFaceOutlineAndShadowOverWhatLayBelow) {
     InvalidateRect(tip, nullptr, FALSE);
     UpdateWindow(tip);
     EXPECT_FALSE(GetUpdateRect(tip, nullptr, FALSE)) << "WM_PAINT leaves nothing invalid";
+    // Two tips share one brush until the last goes; a new tip makes it afresh.
+    const auto faceOf = [&](HWND t) {
+        canvas.Fill(below);
+        SendMessageA(t, WM_ERASEBKGND, (WPARAM)canvas.dc(), 0);
+        return canvas.At(faceW / 2, faceH / 2);
+    };
+    HWND second = nullptr;
+    Open("Tip text", {300, 300}, &second);
+    DestroyToolTipWindow(&tip_);
+    EXPECT_EQ(faceOf(second), face) << "the survivor";
+    DestroyToolTipWindow(&second);
+    EXPECT_EQ(faceOf(Open("Tip text")), face) << "made afresh";
 }
 
 }  // namespace

@@ -40,6 +40,8 @@ TEST(Paths, PrepareDirectoryTypedPathChecksAndHandleText) {
     for (ULONG_PTR v : {ULONG_PTR{0}, ULONG_PTR{1234567890}, ULONG_PTR{4294967295u}, wide, ~ULONG_PTR{0}})
         EXPECT_EQ((paths::FormatHandle(v, text), paths::ParseHandle(text)), v) << text;
     EXPECT_STREQ(text, std::to_string(~ULONG_PTR{0}).c_str());
+    for (const char *bad : {"", "12a", "-5", " 5", "99999999999999999999999", static_cast<const char *>(nullptr)})
+        EXPECT_EQ(paths::ParseHandle(bad), 0u) << (bad ? bad : "NULL") << ": no handle, never a wrapped one";
 }
 
 // How a walk ends and the levels it hands to its step before.
