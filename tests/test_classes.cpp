@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string>
 
 #include "tests/support.h"
 // After the header: the generated lists use its types.
@@ -10,9 +9,9 @@
 
 namespace {
 
-// Every class of the header is global: an application creates it with its
-// own instance handle, naming the class in any case (resource compilers
-// may upper-case the names of a template's classes).
+// Every class of the header is global: an application creates it with its own
+// instance handle, naming it in any case (resource compilers may upper-case
+// it).  The icon pane's class icon is the emblem a pane without one shows.
 TEST(Classes, GlobalAndMatchedWithoutRegardToCase) {
     for (const char *name : kClassNames) {
         std::string upper = name;
@@ -24,20 +23,21 @@ TEST(Classes, GlobalAndMatchedWithoutRegardToCase) {
             DestroyWindow(hwnd);
         }
     }
+    HMODULE dll = GetModuleHandleA("REZORE32.DLL");
+    WNDCLASSA wc = {};
+    ASSERT_TRUE(GetClassInfoA(dll, REZORE32_ICONDRAWCLASS, &wc));
+    EXPECT_EQ(wc.hIcon, LoadIconA(dll, MAKEINTRESOURCEA(REZORE32_IDI_EMBLEM)));
 }
 
-// A real double click on a control (through the system's input, so the
-// class must ask for double clicks) reaches the parent as the control's
-// forwarded message.
+// A real double click (injected, so the class must ask for double clicks)
+// reaches the parent as the control's forwarded message.
 TEST(Classes, InjectedDoubleClicksReachTheParent) {
     const struct {
         const char *cls;
         UINT forwarded;
-    } cases[] = {
-        {REZORE32_TEXTCLASS, TEXT_LBUTTONDBLCLK},
-        {REZORE32_METERCLASS, METER_LBUTTONDBLCLK},
-        {REZORE32_INDICATORCLASS, IND_LBUTTONDBLCLK},
-    };
+    } cases[] = {{REZORE32_TEXTCLASS, TEXT_LBUTTONDBLCLK},
+                 {REZORE32_METERCLASS, METER_LBUTTONDBLCLK},
+                 {REZORE32_INDICATORCLASS, IND_LBUTTONDBLCLK}};
     rzt::RecordingParent parent;
     SetForegroundWindow(parent);
     int x = 10;  // each control elsewhere, so no click pairs with the last one's
@@ -56,15 +56,6 @@ TEST(Classes, InjectedDoubleClicksReachTheParent) {
             << c.cls;
         DestroyWindow(control);
     }
-}
-
-// The icon pane's class icon is the library's emblem (a pane without an
-// icon of its own shows it).
-TEST(Classes, IconDrawClassIconIsTheEmblem) {
-    HMODULE dll = GetModuleHandleA("REZORE32.DLL");
-    WNDCLASSA wc = {};
-    ASSERT_TRUE(GetClassInfoA(dll, REZORE32_ICONDRAWCLASS, &wc));
-    EXPECT_EQ(wc.hIcon, LoadIconA(dll, MAKEINTRESOURCEA(REZORE32_IDI_EMBLEM)));
 }
 
 }  // namespace
