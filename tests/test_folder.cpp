@@ -155,6 +155,7 @@ TEST(FolderMessages, GroupBoxDirectClicksTextAndFont) {
         EXPECT_EQ(g_parentClicks, where == -1 || where == -2 ? passedOn : std::vector<LPARAM>{}) << where;
     }
     // No font, then WM_SETTEXT: the selection reset, the scroll kept; a font with redraw repaints the strip at once.
+    const rz::GdiObject<HFONT> big(CreateFontA(-40, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
     Folder f(kMany, 0, 200, 80, false);
     EXPECT_EQ(f.slot(FOLDER_GWL_TABHEIGHT), TabHeightFromBaseUnits(GetDialogBaseUnits())) << "no font";
     f.click(f.rightArrow());
@@ -162,7 +163,6 @@ TEST(FolderMessages, GroupBoxDirectClicksTextAndFont) {
     SetWindowTextA(f, "|A|B||C|D|E|F|G|H|");
     EXPECT_EQ(f.changes() * 1000 + f.selected() * 100 + f.slot(FOLDER_GWL_COUNT) * 10 + f.slot(FOLDER_GWL_FIRSTSHOWN),
               81) << "selection reset silently, scroll kept";
-    const rz::GdiObject<HFONT> big(CreateFontA(-40, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
     SendMessageA(f, WM_SETFONT, reinterpret_cast<WPARAM>(HFONT(big)), TRUE);
     EXPECT_EQ(rzt::Low32(reinterpret_cast<HFONT>(SendMessageA(f, WM_GETFONT, 0, 0))), rzt::Low32(HFONT(big)));
     EXPECT_GE(f.slot(FOLDER_GWL_TABHEIGHT), TabHeightFromFont(40));
