@@ -9,6 +9,7 @@
 #include "calendar/calendar.h"
 #include "calendar/dates.h"
 #include "calendar/layout.h"
+#include "frame/gdi.h"
 #include "tests/support.h"
 
 namespace {
@@ -29,8 +30,6 @@ std::string Str(RECT r) {
 
 // Every day of the years 1 to 9999 against a day count from Monday, 1 January 1, with week counts and day tables.
 TEST(Dates, WholeRangeAndLayout) {
-    if (rzt::Win95Mode())
-        GTEST_SKIP();  // nothing depends on the platform
     long long dayNumber = 0;
     int mismatches = 0;
     WORD cells[kDayCells];
@@ -70,78 +69,60 @@ public:
     DWORD marks() const { return slot(CLNDR_GWL_MARKS); }
     HFONT font() const { return reinterpret_cast<HFONT>(static_cast<LONG_PTR>(slot(CLNDR_GWL_LARGEFONT))); }
     DWORD date() const { return static_cast<DWORD>(SendMessageA(hwnd, CLNDR_GETDATE, 0, 0)); }
-    // The date and focus parts, a C per CLNDRN_DAYCHOSEN and a J per jump request: "1996/3/15 0101", "1996/3/8 0101C".
+    // The date and focus parts, a C per CLNDRN_DAYCHOSEN and a J per posted jump request (taken from the queue).
     std::string state() {
         char s[40];
         wsprintfA(s, "%d/%d/%d %04X", CLNDR_YEAR(date()), CLNDR_MONTH(date()), CLNDR_DAY(date()), parts());
         const std::vector<rzt::Sent> sent = parent.Commands();
         const rzt::Sent choice = {WM_COMMAND, MAKEWPARAM(kId, CLNDRN_DAYCHOSEN), reinterpret_cast<LPARAM>(hwnd), 0};
-        return s + std::string(std::count(sent.begin(), sent.end(), choice), 'C') + std::string(jumps(), 'J');
-    }
-    int cellOf(int day) const {
-        for (int k = 0; k < CLNDR_DAYCELLS; ++k)
-            if (Calendar_DayCell(hwnd, k) == day)
-                return k;
-        return -1;
+        std::string out = s + std::string(std::count(sent.begin(), sent.end(), choice), 'C');
+        for (MSG m; PeekMessageA(&m, hwnd, CLNDR_JUMPDIALOG, CLNDR_JUMPDIALOG, PM_REMOVE);)
+            out += 'J';
+        return out;
     }
     void set(UINT msg, LPARAM lParam = 0) { SendMessageA(hwnd, msg, 0, lParam); }
     void key(WPARAM vk) { SendMessageA(hwnd, WM_KEYDOWN, vk, 0); }
     Layout layout() const { return MakeLayout(210, 160, GetWeekCount(CLNDR_YEAR(date()), CLNDR_MONTH(date()))); }
-    RECT dayCell(int day) const { return layout().DayCell(cellOf(day)); }
-    void mouse(UINT msg, POINT p) { SendMessageA(hwnd, msg, MK_LBUTTON, MAKELPARAM(p.x, p.y)); }
-    size_t jumps() {  // removes the posted jump requests, counting them
-        size_t n = 0;
-        for (MSG m; PeekMessageA(&m, hwnd, CLNDR_JUMPDIALOG, CLNDR_JUMPDIALOG, PM_REMOVE);)
-            ++n;
-        return n;
+    RECT dayCell(int day) const {
+        return layout().DayCell(GetDayOfWeek(CLNDR_YEAR(date()), CLNDR_MONTH(date()), 1) + day - 1);
     }
+    void mouse(UINT msg, POINT p) { SendMessageA(hwnd, msg, MK_LBUTTON, MAKELPARAM(p.x, p.y)); }
     rzt::RecordingParent parent;
     HWND hwnd;
 };
 
-struct Picture {
-    explicit Picture(HWND hwnd) : canvas(210, 160, RGB(1, 2, 3)) { rzt::Snapshot(hwnd, canvas); }
-    std::string Colours(RECT r) const {  // the colours in a rectangle: k black, r red, w white, b blue
-        const std::string seen = rzt::Join(rzt::Grid(canvas, {{kBlack, 'k'}, {kRed, 'r'}, {kWhite, 'w'}, {kBlue, 'b'}},
-                                                     r.left, r.top, r.right - r.left, r.bottom - r.top));
-        std::string s;
-        for (char ch : {'k', 'r', 'w', 'b'})
-            if (seen.find(ch) != std::string::npos)
-                s += ch;
-        return s;
-    }
-    // Bounding box of the pixels that differ, "0,0,0,0" when none.
-    std::string Diff(const Picture &other) const {
-        RECT box = {};
-        for (int y = 0; y < 160; ++y)
-            for (int x = 0; x < 210; ++x)
-                if (canvas.At(x, y) != other.canvas.At(x, y)) {
-                    const RECT pixel = {x, y, x + 1, y + 1};
-                    UnionRect(&box, &box, &pixel);
-                }
-        return Str(box);
-    }
-    rzt::Canvas canvas;
-};
-
-// What the focus feedback left on the screen against a full repaint.
-std::string DiffToRepaint(HWND hwnd) {
-    const Picture shown(hwnd);
+// Which of black, red, white and blue (k, r, w, b) a rectangle of the calendar shows.
+std::string Colours(HWND hwnd, RECT r) {
+    rzt::Canvas canvas(210, 160, RGB(1, 2, 3));
+    rzt::Snapshot(hwnd, canvas);
+    const std::string seen = rzt::Join(rzt::Grid(canvas, {{kBlack, 'k'}, {kRed, 'r'}, {kWhite, 'w'}, {kBlue, 'b'}},
+                                                 r.left, r.top, r.right - r.left, r.bottom - r.top));
+    std::string s = "krwb";
+    s.erase(std::remove_if(s.begin(), s.end(), [&](char ch) { return seen.find(ch) == std::string::npos; }), s.end());
+    return s;
+}
+// The box round what a full repaint changes; with `focusOff` one without a focused part: the focus rectangle's box.
+std::string DiffToRepaint(HWND hwnd, bool focusOff = false) {
+    const WORD parts = GetWindowWord(hwnd, CLNDR_GWW_FOCUSPARTS);
+    rzt::Canvas shown(210, 160, 0), repainted(210, 160, 0);
+    rzt::Snapshot(hwnd, shown);
+    SetWindowWord(hwnd, CLNDR_GWW_FOCUSPARTS, static_cast<WORD>(focusOff ? parts & 0xFF00 : parts));
     Redraw(hwnd);
-    return shown.Diff(Picture(hwnd));
-}
-// Where the focus rectangle is: what a repaint without a focused part takes away.
-std::string FocusBox(Cal &cal) {
-    const WORD parts = cal.parts();
-    SetWindowWord(cal, CLNDR_GWW_FOCUSPARTS, static_cast<WORD>(parts & 0xFF00));
-    const std::string box = DiffToRepaint(cal);
-    SetWindowWord(cal, CLNDR_GWW_FOCUSPARTS, parts);
-    Redraw(cal);
-    return box;
+    rzt::Snapshot(hwnd, repainted);
+    SetWindowWord(hwnd, CLNDR_GWW_FOCUSPARTS, parts);
+    Redraw(hwnd);
+    RECT box = {};
+    for (int y = 0; y < 160; ++y)
+        for (int x = 0; x < 210; ++x)
+            if (shown.At(x, y) != repainted.At(x, y)) {
+                const RECT pixel = {x, y, x + 1, y + 1};
+                UnionRect(&box, &box, &pixel);
+            }
+    return Str(box);
 }
 
-// Creation from the window text and style, the dialog code, the large font, then the messages.
-TEST(CalendarMessages, CreationDatesMarksAndStyles) {
+// Creation from text and style, the dialog code, the large font, marks, day colours, focus rectangles and styles.
+TEST(CalendarMessages, CreationMarksPaintAndStyles) {
     SYSTEMTIME now;
     GetLocalTime(&now);
     const DWORD today = Date(now.wYear, now.wMonth, now.wDay);
@@ -161,19 +142,53 @@ TEST(CalendarMessages, CreationDatesMarksAndStyles) {
     GetObjectA(four.font(), sizeof(lf4), &lf4);
     EXPECT_EQ(lf6.lfHeight * 100 + lf4.lfHeight, 2026);
     EXPECT_EQ(SendMessageA(cal, CLNDR_SETDATE, 0, Date(2000, 2, 10)), 0);
-    EXPECT_EQ(cal.state() + " " + std::to_string(cal.cellOf(1) * 100 + cal.cellOf(29)), "2000/2/10 0100 230");
+    EXPECT_EQ(cal.state() + " " + std::to_string(Calendar_DayCell(cal, 2) * 100 + Calendar_DayCell(cal, 30)),
+              "2000/2/10 0100 129") << "the day table rebuilt";
     for (LPARAM day : {10, 1, 31, 32, -1, 100})
         EXPECT_EQ(SendMessageA(cal, CLNDR_MARKDAY, 0, day), 0);
     EXPECT_EQ(cal.marks(), 0x40000201u) << "bits for 1 to 31 only";
+    // Day colours with marks on a Sunday, a Tuesday and the highlighted day; the title's focus box only with the focus.
+    cal.set(CLNDR_SETDATE, M(15));
     cal.set(CLNDR_MARKDAY, 0);
-    cal.set(CLNDR_MARKDAY, 5);
-    cal.set(CLNDR_SETDATE, Date(2001, 7, 4));
-    EXPECT_EQ(cal.marks(), 0x10u) << "cleared by 0; survives a month change";
+    cal.set(CLNDR_SETHIGHLIGHT, M(20));
+    for (int day : {10, 12, 20})
+        cal.set(CLNDR_MARKDAY, day);
+    const Layout l = cal.layout();
+    for (auto [r, colours] : {std::pair{cal.dayCell(10), "rb"}, {cal.dayCell(12), "kb"}, {cal.dayCell(20), "wb"},
+                              {cal.dayCell(17), "r"}, {cal.dayCell(13), "k"}, {l.Weekday(0), "r"},
+                              {l.Weekday(6), "k"}, {l.DayCell(0), ""}, {l.PrevButton(), "k"}, {l.NextButton(), "k"}})
+        EXPECT_EQ(Colours(cal, r), colours) << Str(r);
+    cal.mouse(WM_LBUTTONDOWN, Centre(l.TitleArea()));
+    SIZE size;
+    {
+        WindowDC dc(cal);
+        Select large(dc, cal.font());  // the title's text box is measured in the large font
+        GetTextExtentPoint32A(dc, "3 Mar.1996", 10, &size);
+    }
+    EXPECT_EQ(DiffToRepaint(cal, true), Str(TitleTextBox(l, size.cx, size.cy)));
+    SetFocus(cal.parent);
+    Pump();
+    EXPECT_EQ(DiffToRepaint(cal, true), "0,0,0,0");
+    cal.set(CLNDR_HIDEMARKS);
+    EXPECT_EQ(Colours(cal, cal.dayCell(10)) + Colours(cal, cal.dayCell(20)), "rwb");  // the highlight only
+    cal.set(CLNDR_SHOWMARKS);
+    cal.set(CLNDR_MARKDAY, 0);
+    cal.set(CLNDR_MARKDAY, 12);
+    cal.set(CLNDR_SETDATE, Date(1996, 4, 1));
+    EXPECT_EQ(cal.marks(), 0x800u) << "cleared by 0; kept over a month change";
+    EXPECT_EQ(Colours(cal, cal.dayCell(12)) + Colours(cal, cal.dayCell(20)), "kbk");  // a Friday; not highlighted
     for (UINT msg : {CLNDR_SETMONTHONLY, CLNDR_SETJAPANESE, CLNDR_SETVIEWONLY})  // view-only excludes month-only
         cal.set(msg);
     EXPECT_EQ(GetWindowLongA(cal, GWL_STYLE) & 0xFFFF, CLNDRS_SHOWMARKS | CLNDRS_JAPANESE | CLNDRS_VIEWONLY);
-    EXPECT_EQ(cal.state(), "2001/7/4 0100") << "the focus parts kept, nothing notified";
+    EXPECT_EQ(cal.state(), "1996/4/1 0200") << "the focus parts kept, nothing notified";
     EXPECT_TRUE(cal.parent.Commands().empty());
+    EXPECT_EQ(Colours(cal, l.PrevButton()) + Colours(cal, l.NextButton()), "") << "no buttons";
+    Cal thisMonth("", 0);  // today's month
+    const RECT todayCell = thisMonth.dayCell(CLNDR_DAY(thisMonth.slot(CLNDR_GWL_TODAY)));
+    EXPECT_EQ(Colours(thisMonth, todayCell), "w");
+    SetFocus(thisMonth);
+    Pump();
+    EXPECT_EQ(DiffToRepaint(thisMonth, true), Str(todayCell));
 }
 
 // Clicks from 15 March 1996 (one moves, a double click acts), then keys from `from` with the focus moved to `part`.
@@ -230,46 +245,6 @@ TEST(CalendarInput, KeysAndClicks) {
         for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
             both.mouse(msg, p);
     EXPECT_EQ(both.state(), "1996/2/1 0401J");
-}
-
-// Day colours and the focus rectangle round today's whole cell or the title's text box, only with the focus.
-TEST(CalendarPaint, ColoursAndFocusRectangles) {
-    Cal cal("19960315", CLNDRS_SHOWMARKS);
-    cal.set(CLNDR_SETHIGHLIGHT, Date(1996, 3, 20));
-    for (int day : {10, 12, 20})  // a Sunday, a Tuesday, the highlighted day
-        cal.set(CLNDR_MARKDAY, day);
-    const Layout l = cal.layout();
-    const Picture p(cal);
-    for (auto [r, colours] : {std::pair{cal.dayCell(10), "rb"}, {cal.dayCell(12), "kb"}, {cal.dayCell(20), "wb"},
-                              {cal.dayCell(17), "r"}, {cal.dayCell(13), "k"}, {l.Weekday(0), "r"},
-                              {l.Weekday(6), "k"}, {l.DayCell(0), ""}, {l.PrevButton(), "k"}, {l.NextButton(), "k"}})
-        EXPECT_EQ(p.Colours(r), colours) << Str(r);
-    cal.mouse(WM_LBUTTONDOWN, Centre(l.TitleArea()));
-    HDC dc = GetDC(cal);
-    HGDIOBJ old = SelectObject(dc, cal.font());  // the title's text box is measured in the large font
-    SIZE size;
-    GetTextExtentPoint32A(dc, "3 Mar.1996", 10, &size);
-    SelectObject(dc, old);
-    ReleaseDC(cal, dc);
-    EXPECT_EQ(FocusBox(cal), Str(TitleTextBox(l, size.cx, size.cy)));
-    SetFocus(cal.parent);
-    Pump();
-    EXPECT_EQ(FocusBox(cal), "0,0,0,0");
-    cal.set(CLNDR_HIDEMARKS);
-    EXPECT_EQ(Picture(cal).Colours(cal.dayCell(10)) + Picture(cal).Colours(cal.dayCell(20)), "rwb");  // highlight only
-    cal.set(CLNDR_SHOWMARKS);
-    cal.set(CLNDR_MARKDAY, 0);
-    cal.set(CLNDR_MARKDAY, 12);
-    cal.set(CLNDR_SETDATE, Date(1996, 4, 1));
-    EXPECT_EQ(Picture(cal).Colours(cal.dayCell(12)) + Picture(cal).Colours(cal.dayCell(20)), "kbk");  // a Friday, 12
-    cal.set(CLNDR_SETVIEWONLY);
-    EXPECT_EQ(Picture(cal).Colours(l.PrevButton()) + Picture(cal).Colours(l.NextButton()), "") << "no buttons";
-    Cal now("", 0);  // today's month
-    const RECT today = now.dayCell(CLNDR_DAY(now.slot(CLNDR_GWL_TODAY)));
-    EXPECT_EQ(Picture(now).Colours(today), "w");
-    SetFocus(now);
-    Pump();
-    EXPECT_EQ(FocusBox(now), Str(today));
 }
 
 }  // namespace

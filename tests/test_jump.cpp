@@ -25,17 +25,16 @@ Step On(std::function<void(HWND)> act) {
 }
 Step Type(std::string text) { return On([text](HWND d) { SetDlgItemTextA(d, REZORE32_IDC_JUMP_EDIT, text.c_str()); }); }
 Step Click(int id) { return On([id](HWND d) { rzt::PostClick(d, id); }); }
-Step Expect(const char *text, DWORD callersDate) {
+Step Expect(std::string text, DWORD date) {
     return On([=](HWND d) {
-        EXPECT_EQ(std::make_pair(rzt::ItemText(d, REZORE32_IDC_JUMP_EDIT), CallersDate(d)),
-                  std::make_pair(std::string(text), callersDate));
+        EXPECT_EQ(std::make_pair(rzt::ItemText(d, REZORE32_IDC_JUMP_EDIT), CallersDate(d)), std::make_pair(text, date));
     });
 }
 Step Spin(WPARAM key) {  // the spin's arrow keys step it, so it notifies the dialog
     return On([key](HWND d) { PostMessageA(GetDlgItem(d, REZORE32_IDC_JUMP_SPIN), WM_KEYDOWN, key, 0); });
 }
 // The validation message is checked and closed; then the focus is back in the edit box, the caller's value unchanged.
-Step Complaint(int *seen, DWORD value) {
+Step Complaint(DWORD value) {
     auto closed = std::make_shared<bool>(false);
     return [=] {
         HWND box = Dialog() ? rzt::FindMessageBox(Dialog()) : nullptr;
@@ -50,7 +49,6 @@ Step Complaint(int *seen, DWORD value) {
             return false;
         EXPECT_EQ(GetFocus(), GetDlgItem(Dialog(), REZORE32_IDC_JUMP_EDIT));
         EXPECT_EQ(CallersDate(Dialog()), value) << "nothing written";
-        ++*seen;
         return true;
     };
 }
@@ -82,14 +80,12 @@ TEST(Jump, FromACalendar) {
         return static_cast<DWORD>(SendMessageA(cal, CLNDR_GETDATE, 0, 0));
     };
     // The spin steps the year with wrap-around and writes the caller's value at once; Cancel leaves the date alone.
-    int boxes = 0;
     EXPECT_EQ(run({Type("9999/12"), Spin(VK_UP), Expect("0001/12", Date(1, 12, 1)), Spin(VK_UP),
                    Expect("0002/12", Date(2, 12, 1)), Type("0001/05"), Spin(VK_DOWN),
                    Expect("9999/05", Date(9999, 5, 1)), Spin(VK_DOWN), Expect("9998/05", Date(9998, 5, 1)),
-                   Type("1996/13"), Spin(VK_UP), Complaint(&boxes, Date(9998, 5, 1)), Click(IDCANCEL)}),
+                   Type("1996/13"), Spin(VK_UP), Complaint(Date(9998, 5, 1)), Click(IDCANCEL)}),
               Date(1996, 3, 15));
-    // Opened with the caller's date, owned by the calendar's parent; a month button keeps the caller's year (a typed
-    // one is replaced); invalid texts complain and keep the dialog open; OK takes day 1.
+    // Opened on the caller's date, owned by its parent; a month button keeps the caller's year; bad texts complain.
     std::vector<Step> steps = {
         Expect("1996/03", Date(1996, 3, 15)), On([&](HWND d) {
             EXPECT_EQ(GetWindow(d, GW_OWNER), parent.hwnd());
@@ -101,13 +97,10 @@ TEST(Jump, FromACalendar) {
     const std::initializer_list<std::string> bad = {"1996/13", "1996/0", "0/05", "10000/01", "1996-03", "1996/", "",
                                                     "/03", std::string(300, '9') + "/01"};  // 15 characters read
     for (const std::string &text : bad)
-        steps.insert(steps.end(), {Type(text), Click(IDOK), Complaint(&boxes, Date(1996, 5, 1))});
+        steps.insert(steps.end(), {Type(text), Click(IDOK), Complaint(Date(1996, 5, 1))});
     steps.insert(steps.end(), {Type(" 2000/ 2x"), Click(IDOK)});  // as atoi reads it
     EXPECT_EQ(run(steps), Date(2000, 2, 1));
-    EXPECT_EQ(boxes, 10);
-    EXPECT_EQ(Calendar_DayCell(cal, 2 + 28), 29) << "day table rebuilt: February 2000 has 29 days";
     // A second jump, sent or posted by a title double click, is refused while one runs, and opens once it has closed.
-    g_nestedJumps = 0;
     EXPECT_EQ(run({On([cal](HWND d) {
                        g_outerJump = d;
                        const UINT_PTR timer = SetTimer(nullptr, 0, 50, CancelNestedJumps);
