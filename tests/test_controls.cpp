@@ -63,7 +63,6 @@ TEST_F(TextTest, LetteringOfEachStyle) {
     struct Case {
         const char *what; DWORD style; UINT format; std::vector<Pass> passes; COLORREF first, second, background;
         char frame = 0;  // 'r' raised, 's' sunken
-        const char *text = "A&bg";
     };
     const Case cases[] = {
         {"default: grey with a black shadow", 0, DT_LEFT, kRaised, kGrey, 0, kFace},
@@ -91,10 +90,10 @@ TEST_F(TextTest, LetteringOfEachStyle) {
         parent_.sent.clear();
         HWND text = Make(REZORE32_TEXTCLASS, t.style, "", kW, kH);
         ValidateRect(text, nullptr);
-        SetWindowTextA(text, t.text);
+        SetWindowTextA(text, "A&bg");
         EXPECT_TRUE(GetUpdateRect(text, nullptr, FALSE)) << t.what;  // a new text always repaints
         rzt::Redraw(text);
-        ExpectLettering(text, font_, t.text, t.format, t.what, [&](int x, int y, const rzt::Canvas &ink) {
+        ExpectLettering(text, font_, "A&bg", t.format, t.what, [&](int x, int y, const rzt::Canvas &ink) {
             if (t.frame && (x == 0 || y == 0 || x == kW - 1 || y == kH - 1))  // second pen: right and bottom
                 return (x == kW - 1 || (y == kH - 1 && x > 0)) == (t.frame == 'r') ? rzt::Dark() : rzt::Light();
             COLORREF expected = t.background == kFace ? rzt::FaceColour() : t.background;
@@ -374,6 +373,10 @@ TEST_F(CheckTest, TextFocusStatesPressesMovesAndKeys) {
     EXPECT_EQ(Shown(), '0');
     EnableWindow(hwnd_, FALSE);
     EXPECT_EQ(std::make_pair(Shown(), State()), std::make_pair('4', kChecked | kDisabled));
+    Make(REZORE32_CHECKCLASS);  // without its picture: the face in its place, the text where it was
+    DeleteObject(reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(SetWindowLongA(hwnd_, CHECK_GWL_PICTURE, 0))));
+    rzt::Redraw(hwnd_);
+    EXPECT_EQ(FirstColumn(rzt::ClientGrid(hwnd_, {{rzt::FaceColour(), '.'}}), 0, '?'), text);
 }
 HICON IconOf(HWND w) { return reinterpret_cast<HICON>(SendMessageA(w, ICON_GETICON, 0, 0)); }
 // Whether the pane owns its icon, and whether `icon` is alive.

@@ -22,8 +22,9 @@ Get Read(Value (*get)(HWND)) { return [get](HWND h) { return DWORD(LONG_PTR(get(
 DWORD Style(HWND h) { return GetWindowLongA(h, GWL_STYLE) & 0xFF; }
 void SetFont(HWND h) { SetWindowFont(h, kFont, FALSE); }
 HFONT FontOf(HWND h) { return GetWindowFont(h); }
-// A call through the header, what the getter gives back and the slot (-1: the getter reads it itself).
-TEST(HeaderMacros, SetterGetterAndSlotAgree) {
+// A call through the header, what the getter gives back and the slot (-1: the getter reads it itself);
+// point-to-day agrees with the calendar's clicks (5, 6 and 4 weeks).
+TEST(HeaderMacros, SettersGettersSlotsAndDayAtPoint) {
     const HICON icon = LoadIconA(nullptr, MAKEINTRESOURCEA(32516));
     const char *const spin = REZORE32_SPINCLASS, *meter = REZORE32_METERCLASS, *ind = REZORE32_INDICATORCLASS,
                       *cal = REZORE32_CALENDARCLASS, *folder = REZORE32_FOLDERCLASS, *pane = REZORE32_ICONDRAWCLASS;
@@ -73,19 +74,15 @@ TEST(HeaderMacros, SetterGetterAndSlotAgree) {
         EXPECT_EQ(row.slot >= 0 ? Slot(row.slot, row.base)(h) : row.expect, row.expect) << "the slot";
         DestroyWindow(h);
     }
-}
-// Point-to-day agrees with the calendar's clicks (5, 6 and 4 weeks).
-TEST(HeaderMacros, CalendarAnswers) {
-    rzt::RecordingParent parent(40, 40, 320, 260);
-    HWND cal = rzt::CreateChild(parent, REZORE32_CALENDARCLASS, 0, 5, 5, 213, 171, kId);
+    HWND calendar = rzt::CreateChild(parent, REZORE32_CALENDARCLASS, 0, 5, 5, 213, 171, kId);
     for (const DWORD month : {CLNDR_PACKDATE(1996, 3, 15), CLNDR_PACKDATE(1996, 6, 15), CLNDR_PACKDATE(2015, 2, 15)})
         for (int y = 0; y < 171; y += 7)
             for (int x = 0; x < 213; x += 8) {
-                Calendar_SetDate(cal, month);
-                const int day = Calendar_DayAtPoint(cal, POINT{x, y});
-                SendMessageA(cal, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-                ASSERT_EQ(CLNDR_DAY(Calendar_GetDate(cal)), day ? day : 15) << x << "," << y;
+                Calendar_SetDate(calendar, month);
+                const int day = Calendar_DayAtPoint(calendar, POINT{x, y});
+                SendMessageA(calendar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+                ASSERT_EQ(CLNDR_DAY(Calendar_GetDate(calendar)), day ? day : 15) << x << "," << y;
             }
-    DestroyWindow(cal);
+    DestroyWindow(calendar);
 }
 }  // namespace
