@@ -20,11 +20,13 @@ inline HWND FindFileDialog() { return FindDialog([](HWND w) { return GetDlgItem(
 inline HWND FindMessageBox(HWND owner) {
     return FindDialog([owner](HWND w) { return GetWindow(w, GW_OWNER) == owner && !GetDlgItem(w, 1121); });
 }
+
 std::string WindowText(HWND window);
 inline std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }  // a box's: 0xFFFF
 inline void PostClick(HWND dialog, int id) {  // as the button itself notifies
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
+
 // Paths compare without regard to case: the system dialog lowers them.
 inline bool SamePath(const std::string &a, const std::string &b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 std::string CurrentDirectory();

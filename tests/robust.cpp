@@ -34,12 +34,14 @@ struct Entry {
     WPARAM wParam;
     LPARAM lParam;
 };
+
 constexpr unsigned kJournal = 32;
 struct Journal {
     unsigned finished;  // set by the child when it ends normally
     unsigned next;
     Entry entries[kJournal];
 };
+
 Journal *g_journal;
 
 Journal *OpenJournal(DWORD owner) {
@@ -103,6 +105,7 @@ BOOL CALLBACK CloseForeign(HWND hwnd, LPARAM) {
     }
     return TRUE;
 }
+
 VOID CALLBACK CloseModal(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), CloseForeign, 0); }
 
 // ------------------------------------------------------------ randomness
@@ -314,6 +317,7 @@ struct PopUp {
     void (*open)(HWND parent);
     void (*close)();
 };
+
 const PopUp kPopUps[] = {
     {"message window", [](HWND p) { g_popup = CreateInformDlg(p, "caption", "line 1", "line 2"); },
      [] { DestroyInformDlg(); }},
@@ -356,6 +360,7 @@ const char *TextOption(int argc, char **argv, const char *name) {
             return argv[i + 1];
     return nullptr;
 }
+
 unsigned Option(int argc, char **argv, const char *name, unsigned fallback) {
     const char *value = TextOption(argc, argv, name);
     return value ? static_cast<unsigned>(strtoul(value, nullptr, 0)) : fallback;

@@ -196,8 +196,8 @@ ImportPatch::ImportPatch(HMODULE module, const char *dll, const char *function, 
     auto *base = reinterpret_cast<BYTE *>(module);
     auto *nt = reinterpret_cast<IMAGE_NT_HEADERS *>(base + reinterpret_cast<IMAGE_DOS_HEADER *>(base)->e_lfanew);
     const IMAGE_DATA_DIRECTORY &dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (auto *d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR *>(base + dir.VirtualAddress); dir.VirtualAddress && d->Name;
-         ++d) {
+    auto *d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR *>(base + dir.VirtualAddress);
+    for (; dir.VirtualAddress && d->Name; ++d) {
         if (lstrcmpiA(reinterpret_cast<const char *>(base + d->Name), dll) != 0)
             continue;
         auto *names = reinterpret_cast<IMAGE_THUNK_DATA *>(base + d->OriginalFirstThunk);
@@ -273,7 +273,8 @@ std::vector<std::string> ClientGrid(HWND hwnd, const std::vector<Legend> &legend
 bool CentredOn(HWND popup, HWND owner) {
     RECT p, o;
     return GetWindowRect(popup, &p) && GetWindowRect(owner, &o) &&
-           std::abs((p.left + p.right) - (o.left + o.right)) <= 1 && std::abs((p.top + p.bottom) - (o.top + o.bottom)) <= 1;
+           std::abs((p.left + p.right) - (o.left + o.right)) <= 1 &&
+           std::abs((p.top + p.bottom) - (o.top + o.bottom)) <= 1;
 }
 
 }  // namespace rzt

@@ -86,6 +86,7 @@ struct Legend {
     COLORREF colour;
     char ch;
 };
+
 std::vector<std::string> Grid(const Canvas &c, const std::vector<Legend> &legend, int x0 = 0, int y0 = 0,
                               int w = -1, int h = -1);
 std::string Join(const std::vector<std::string> &rows);

@@ -103,6 +103,7 @@ std::string Colours(HWND hwnd, RECT r) {
     s.erase(std::remove_if(s.begin(), s.end(), [&](char ch) { return seen.find(ch) == std::string::npos; }), s.end());
     return s;
 }
+
 // The box round what a full repaint changes; with `focusOff` one without a focused part: the focus rectangle's box.
 std::string DiffToRepaint(HWND hwnd, bool focusOff = false) {
     const WORD parts = GetWindowWord(hwnd, CLNDR_GWW_FOCUSPARTS);

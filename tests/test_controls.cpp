@@ -19,12 +19,14 @@ int FirstColumn(const std::vector<std::string> &grid, size_t from, char ch) {
                 return static_cast<int>(x);
     return -1;
 }
+
 // Paints the window's top left w x h black on the screen, so that a repaint shows.
 void Blacken(HWND hwnd, int w, int h) {
     HDC dc = GetDC(hwnd);
     PatBlt(dc, 0, 0, w, h, BLACKNESS);
     ReleaseDC(hwnd, dc);
 }
+
 // The control's client pixels against expected(x, y, ink), `ink` holding `text` drawn black on white with the
 // font as DrawTextA would; the first three that differ are reported.
 template <class Expected>
@@ -41,6 +43,7 @@ void ExpectLettering(HWND hwnd, HFONT font, const char *text, UINT format, const
             if (shot.At(x, y) != expected(x, y, ink) && ++wrong <= 3)
                 ADD_FAILURE() << what << ": " << x << "," << y << " is " << std::hex << shot.At(x, y);
 }
+
 // A parent and a crisp font, so that every pixel of lettering is one of its colours.
 class Passive : public testing::Test {
 protected:
@@ -55,6 +58,7 @@ protected:
     rzt::RecordingParent parent_{40, 40, 640, 200};
     HFONT font_ = CreateFontA(-13, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, NONANTIALIASED_QUALITY, 0, "Tahoma");
 };
+
 class TextTest : public Passive {};
 // Each style's lettering against the font's ink, once per pass; the parent's colours over its brush or none;
 // frames: top and left in the first pen, bottom and right (its top pixel too) in the second.
@@ -109,6 +113,7 @@ TEST_F(TextTest, LetteringOfEachStyle) {
     }
     DeleteObject(brush);
 }
+
 class PlateTest : public Passive {
 protected:
     // The client area: L highlight, D shadow, '.' face, B black, W white (a white highlight reads as L).
@@ -126,6 +131,7 @@ protected:
         return out;
     }
 };
+
 // The face inside the frame of each choice (the first of clashing ones wins); lettering left inside the frame
 // (moved by one), right, centred; centring wins over right.
 TEST_F(PlateTest, FrameAndAlignment) {
@@ -157,6 +163,7 @@ TEST_F(PlateTest, FrameAndAlignment) {
     EXPECT_TRUE(x[0] >= 5 && x[0] <= 7 && x[2] > x[0] + 30 && x[1] > x[2] + 30 && x[3] == x[2])
         << x[0] << " " << x[1] << " " << x[2] << " " << x[3];
 }
+
 // Relief is the flat text over a white copy one pixel right and below.  Where Static would paint its own
 // look at once (these style bits: ellipsis text) it never shows: a new text waits, a hidden one stays hidden.
 TEST_F(PlateTest, ReliefTextAndNeverTheStaticLook) {
@@ -194,6 +201,7 @@ TEST_F(PlateTest, ReliefTextAndNeverTheStaticLook) {
         DestroyWindow(relief);
     }
 }
+
 // The percentage in the text colour over the bar, in the bar colour elsewhere; default colours and range;
 // range 0 is nothing done, percentages past 32 bits.
 class Meter : public Passive {};
@@ -219,6 +227,7 @@ TEST_F(Meter, BarAndSplitText) {
         DestroyWindow(m);
     }
 }
+
 // The middle row and first cell's column: d/l frame, '.' ring, B lit, g unlit, | separator (face on NT);
 // repaints at once, and only when the lit count (compared in 16 bits) or the range changes.
 class Indicator : public Passive {};
@@ -283,6 +292,7 @@ TEST_F(Indicator, CellsAndRepaints) {
         EXPECT_EQ(SendMessageA(ind, IND_GETLITCOUNT, 0, 0), s.litSlot) << s.what;
     }
 }
+
 class CheckTest : public Passive {
 protected:
     HWND Make(const char *cls, const char *text = "IIII") {
@@ -311,6 +321,7 @@ protected:
     HWND hwnd_ = nullptr;
     bool mark_ = false;
 };
+
 // Text from x 20, the focus rectangle around it; states set (painted at once, not notified), presses,
 // moves and keys: cell shown ('?' after a scribble), state, capture, clicks posted; the mark's strip.
 TEST_F(CheckTest, TextFocusStatesPressesMovesAndKeys) {
@@ -378,6 +389,7 @@ TEST_F(CheckTest, TextFocusStatesPressesMovesAndKeys) {
     rzt::Redraw(hwnd_);
     EXPECT_EQ(FirstColumn(rzt::ClientGrid(hwnd_, {{rzt::FaceColour(), '.'}}), 0, '?'), text);
 }
+
 HICON IconOf(HWND w) { return reinterpret_cast<HICON>(SendMessageA(w, ICON_GETICON, 0, 0)); }
 // Whether the pane owns its icon, and whether `icon` is alive.
 std::pair<LONG, bool> OwnedAlive(HWND w, HICON icon) {
@@ -387,6 +399,7 @@ std::pair<LONG, bool> OwnedAlive(HWND w, HICON icon) {
     DeleteObject(info.hbmMask);
     return {GetWindowLongA(w, 0), alive};
 }
+
 // The emblem, shown when the parent gives no icon, is the pane's own; an icon given stays the caller's.
 TEST(IconPane, EmblemIsOwnedAndAnIconGivenStaysTheCallers) {
     rzt::RecordingParent parent;  // answers ICON_QUERYICON with 0
@@ -413,6 +426,7 @@ TEST(IconPane, EmblemIsOwnedAndAnIconGivenStaysTheCallers) {
     DestroyIcon(mine);
     DestroyIcon(other);
 }
+
 // Alike: takes a font; paints every pixel, so WM_ERASEBKGND paints nothing; says so; draws 127 bytes of text;
 // two lines, shadow then highlight, across its thickness.
 enum Traits { kFont = 1, kFills = 2, kSaysErased = 4, kCuts127 = 8, kAll = 15, kEtched = 16 };
@@ -428,6 +442,7 @@ const Control kControls[] = {
     {REZORE32_CLIPCLASS, DLGC_STATIC, CLIP_LBUTTONDBLCLK, CLIP_RBUTTONDBLCLK, kAll},
     {REZORE32_BORDERCLASS, DLGC_STATIC, 0, 0, kEtched},
 };
+
 class BasicControls : public Passive {};
 // Dialog codes; double clicks forwarded, the parent's answer returned; a font shows at the next paint, at
 // once if asked (a brush given is kept); a NULL text is empty.

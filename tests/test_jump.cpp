@@ -23,6 +23,7 @@ Step On(std::function<void(HWND)> act) {
         return d != nullptr;
     };
 }
+
 Step Type(std::string text) { return On([text](HWND d) { SetDlgItemTextA(d, REZORE32_IDC_JUMP_EDIT, text.c_str()); }); }
 Step Click(int id) { return On([id](HWND d) { rzt::PostClick(d, id); }); }
 Step Expect(std::string text, DWORD date) {
@@ -30,9 +31,11 @@ Step Expect(std::string text, DWORD date) {
         EXPECT_EQ(std::make_pair(rzt::ItemText(d, REZORE32_IDC_JUMP_EDIT), CallersDate(d)), std::make_pair(text, date));
     });
 }
+
 Step Spin(WPARAM key) {  // the spin's arrow keys step it, so it notifies the dialog
     return On([key](HWND d) { PostMessageA(GetDlgItem(d, REZORE32_IDC_JUMP_SPIN), WM_KEYDOWN, key, 0); });
 }
+
 // The validation message is checked and closed; then the focus is back in the edit box, the caller's value unchanged.
 Step Complaint(DWORD value) {
     auto closed = std::make_shared<bool>(false);

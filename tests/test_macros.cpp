@@ -17,6 +17,7 @@ Get Slot(int index, const char *base = nullptr) {
     const int behind = base && GetClassInfoA(nullptr, base, &c) ? c.cbWndExtra : 0;
     return [=](HWND h) { return DWORD(GetWindowLongA(h, behind + index)); };
 }
+
 template <class Value>  // a number, or a handle's low 32 bits
 Get Read(Value (*get)(HWND)) { return [get](HWND h) { return DWORD(LONG_PTR(get(h))); }; }
 DWORD Style(HWND h) { return GetWindowLongA(h, GWL_STYLE) & 0xFF; }

@@ -35,6 +35,7 @@ protected:
     rzt::RecordingParent parent_;
     HWND spin_ = nullptr;
 };
+
 // A step by message: a key, a press or SPIN_STEP (by the real cursor: u upper half, f far), SPIN_SETPOS
 // (notifies with code 1 or 2 only, even unchanged); the position is stored before the parent hears of it.
 TEST_F(SpinTest, StepRules) {
@@ -83,6 +84,7 @@ TEST_F(SpinTest, StepRules) {
         DestroyWindow(spin_);
     }
 }
+
 // The record's defaults and focus flag; halves 7 x 12: glyphs at (3, 2) and (3, 15), the divider on row 12.
 TEST_F(SpinTest, RecordFocusAndPaint) {
     Spin(0, 14, 24);
@@ -108,6 +110,7 @@ TEST_F(SpinTest, RecordFocusAndPaint) {
     SetFocus(parent_);
     EXPECT_EQ(Slot(SPIN_GWL_STATE), 0);
 }
+
 // Held: the spin sits at screen (50, 50), 20 x 40: upper half y 50..69, lower 70..89.
 const POINT kUpper = {60, 58}, kLower = {60, 82}, kOutside = {250, 300};
 // One action of a script, at a time in milliseconds from its start.
@@ -146,6 +149,7 @@ protected:
         return ms(k1) - ms(k0) + ms(u1) - ms(u0);
     }
 };
+
 // Upper half: a step, the next after 375 ms, then every 75 ms; lower half down; outside a pause; no polling.
 // Swapped buttons: the loop watches the right button (posted: Wine does not swap injected buttons).
 TEST_F(HeldSpinTest, RepeatsHalvesPausesSwappedButtonsDoubleClickAndLoss) {
