@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "frame/gdi.h"
 #include "tests/support.h"
 
 namespace {
@@ -103,7 +104,7 @@ TEST(Drawing, DrawBitmapCoversItsOwnPixels) {
     };
     std::vector<DWORD> ink(6 * 4, kInk);
     ink[0] = 0xFF0000;  // red at (0, 0)
-    HBITMAP bmp = CreateBitmap(6, 4, 1, 32, ink.data());
+    const rz::GdiObject<HBITMAP> bmp(CreateBitmap(6, 4, 1, 32, ink.data()));  // freed on every path
     for (const auto &k : cases) {
         rzt::Canvas c(14, 14, kPaper);
         SetMapMode(c.dc(), k.mapMode);
@@ -119,7 +120,6 @@ TEST(Drawing, DrawBitmapCoversItsOwnPixels) {
                 ASSERT_EQ(c.At(x, y), want) << k.what << " at " << x << "," << y << "\n" << Picture(c);
             }
     }
-    DeleteObject(bmp);
 }
 
 }  // namespace
